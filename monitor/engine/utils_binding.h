@@ -18,5 +18,9 @@ uint16_t DBUDisconnect(int32_t* handle);
 uint16_t DBUStart(void* reserved);
 uint16_t DBUStop(void* reserved);
 
-// For tests: whether the library is loaded now.
+// For tests: whether the library is loaded now, and which module it is.
 bool utilsLibraryLoaded();
+void* utilsLibraryModule();
+// For tests: the file name the search looks for (default "gantry32.dll").
+// Changing it unloads a library that is loaded.
+void setUtilsLibraryFileName(const char* fileName);
