@@ -65,11 +65,13 @@ public:
   // For tests and busy steps: processes messages (as go() does) until cond()
   // holds or timeoutMs has passed, waiting in MsgWaitForMultipleObjectsEx
   // with the remaining time (no fixed sleeps). cond() is checked before the
-  // first wait and after each batch of messages. Returns cond()'s last
+  // first wait and after each message. Returns cond()'s last
   // value. A WM_QUIT met on the way is posted again and ends the pump (false).
   bool pumpUntil(std::function<bool()> cond, unsigned timeoutMs);
   // Processes every message already queued (including those its handlers
-  // post with PostMessage before the queue runs dry), without waiting.
+  // post before the queue runs dry), without waiting. Bounded (a few
+  // thousand messages) so that a timer firing faster than its handler runs
+  // cannot keep it busy forever.
   void pumpPending();
 
   // --- used by the layer itself -------------------------------------------

@@ -119,6 +119,7 @@ public:
   LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+  friend class zAppFrame;
   void paint(HDC dc);
   zAppFrame* frame_;
   std::string text_[2];

@@ -68,6 +68,11 @@ protected:
   bool createWindow(DWORD exStyle, const char* className, const std::string& title,
                     DWORD style, int x, int y, int w, int h, zWindow* parent,
                     HMENU menu = nullptr);
+  // The same with a parent given only as a window handle (parent() stays as
+  // set by the derived class).
+  bool createWindowIn(DWORD exStyle, const char* className, const std::string& title,
+                      DWORD style, int x, int y, int w, int h, HWND parent,
+                      HMENU menu = nullptr);
   // DefWindowProc, for overrides of handle().
   LRESULT defaultHandle(UINT msg, WPARAM wp, LPARAM lp);
   // Called after WM_NCDESTROY, when the HWND is gone; panes and closed
