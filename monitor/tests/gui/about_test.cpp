@@ -1,0 +1,137 @@
+// The About box, the icon pane and the wait dialog.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "engine/utils_binding.h"
+#include "monitor_ids.h"
+#include "shell/about_dlg.h"
+#include "shell/icon_pane.h"
+#include "shell/main_window.h"
+#include "shell/shell_services.h"
+#include "shell/wait_dlg.h"
+#include "vigilkit_ids.h"
+#include "zapp/testing.h"
+#include "zapp/zapp.h"
+
+namespace {
+
+// The pixels a pane draws into a 32-bit bitmap, top row first.
+std::vector<COLORREF> drawnPixels(zPane& pane, int w, int h)
+{
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, bmp);
+    const RECT client = {0, 0, w, h};
+    pane.draw(dc, client);
+    GdiFlush();
+    std::vector<COLORREF> px(static_cast<size_t>(w) * h);
+    const DWORD* p = static_cast<const DWORD*>(bits);
+    for (size_t i = 0; i < px.size(); ++i)
+        px[i] = RGB((p[i] >> 16) & 0xFF, (p[i] >> 8) & 0xFF, p[i] & 0xFF);
+    SelectObject(dc, old);
+    DeleteObject(bmp);
+    DeleteDC(dc);
+    return px;
+}
+
+class AboutTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        zapp::testing::app();
+        DBUStart(nullptr);
+        main = new TMainWindow(nullptr, "");
+    }
+    void TearDown() override
+    {
+        delete main;
+        zapp::testing::pumpPending();
+    }
+    zapp::SeamRecorder seams;
+    TMainWindow* main = nullptr;
+};
+
+} // namespace
+
+TEST_F(AboutTest, TextsIconAndPlacementAtTheRightEdge)
+{
+    const int sw = GetSystemMetrics(SM_CXSCREEN);
+    const int sh = GetSystemMetrics(SM_CYSCREEN);
+    // The main window mostly off the right edge of the screen.
+    SetWindowPos(main->hwnd(), nullptr, sw - 120, 100, 500, 400, SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT mainRect = main->getRect();
+
+    RECT box = {};
+    std::string caption, line1, line2, copyright;
+    bool placeholderVisible = true;
+    RECT pane = {}, placeholder = {};
+    std::vector<COLORREF> pixels;
+    seams.modalScripts.push_back([&](zDialogFrame& d) {
+        HWND h = d.hwnd();
+        box = d.getRect();
+        caption = zapp::testing::text(h);
+        line1 = zapp::testing::controlText(h, IDC_ABOUT_LINE1);
+        line2 = zapp::testing::controlText(h, IDC_ABOUT_LINE2);
+        copyright = zapp::testing::controlText(h, IDC_ABOUT_COPYRIGHT);
+        placeholderVisible = zapp::testing::isVisible(h, IDC_ABOUT_ICON);
+        GetWindowRect(d.control(IDC_ABOUT_ICON), &placeholder);
+        TAboutDlg* about = dynamic_cast<TAboutDlg*>(&d);
+        if (about && about->iconPane()) {
+            GetWindowRect(about->iconPane()->hwnd(), &pane);
+            pixels = drawnPixels(*about->iconPane(), 60, 60);
+        }
+        d.endModal(IDOK);
+    });
+    zapp::testing::sendCommand(main->hwnd(), IDM_ABOUT);
+    ASSERT_EQ(seams.modalTemplates, std::vector<int>{IDD_ABOUT});
+
+    EXPECT_EQ(caption, loadStringCopy(IDS_ABOUT_CAPTION));
+    EXPECT_EQ(line1, loadStringCopy(IDS_ABOUT_LINE1));
+    EXPECT_EQ(line2, loadStringCopy(IDS_ABOUT_LINE2));
+    EXPECT_FALSE(copyright.empty()) << "2003 keeps the template's text";
+
+    EXPECT_LE(box.right, sw) << "kept on the screen";
+    EXPECT_GE(box.left, 0);
+    EXPECT_LE(box.bottom, sh);
+    const int mainMidY = (mainRect.top + mainRect.bottom) / 2;
+    EXPECT_LE(std::abs((box.top + box.bottom) / 2 - mainMidY), 1) << "centred over the main window";
+
+    EXPECT_FALSE(placeholderVisible) << "the placeholder icon is hidden";
+    EXPECT_EQ(pane.right - pane.left, 60);
+    EXPECT_EQ(pane.bottom - pane.top, 60);
+    EXPECT_EQ(pane.left, placeholder.left) << "the pane sits where the placeholder was";
+    EXPECT_EQ(pane.top, placeholder.top);
+    ASSERT_EQ(pixels.size(), 3600u);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    EXPECT_EQ(pixels[59 * 60 + 59], face) << "outside the icon: the button face";
+    int iconPixels = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) iconPixels += pixels[y * 60 + x] != face;
+    EXPECT_GT(iconPixels, 100) << "the icon is drawn at the top-left corner";
+}
+
+TEST_F(AboutTest, WaitDialog)
+{
+    TWaitDlg* wait = new TWaitDlg(main);
+    ASSERT_TRUE(wait->built());
+    EXPECT_EQ(wait->getText(), loadStringCopy(IDS_WAIT_CAPTION));
+    EXPECT_FALSE(zapp::testing::controlText(wait->hwnd(), IDC_WAIT_TEXT).empty());
+    EXPECT_FALSE(wait->isVisible()) << "the main window shows it";
+    wait->show();
+    // Escape does not close it.
+    wait->send(WM_COMMAND, IDCANCEL, 0);
+    zapp::testing::pumpPending();
+    EXPECT_TRUE(wait->isVisible());
+    wait->destroyNow();
+}
