@@ -11,12 +11,22 @@ bash scripts/build.sh win64
 bin=$top/build/win64/bin
 . scripts/wine-session.sh
 unset VIGIL_SCENARIO || true
+
+# The build tree stands in for the engine's install directory: the monitor
+# finds the utilities library in its bin\ and the help file in its Docs\.
+register_install_dir() {
+  wine reg add 'HKLM\SOFTWARE\Orvanel Software\Products\Orvanel.SQL Client\InstallInfo' \
+    /v InstallDir /d "$(winepath -w "$top/build/win64")" /f >/dev/null 2>&1
+}
+
 if [ -n "${DISPLAY:-}" ]; then
   wine_session_start "$top/build/win64/wineprefix-run" 0
+  register_install_dir
   (cd "$bin" && wine ./vigilkit.exe)
   exit 0
 fi
 wine_session_start "$top/build/win64/wineprefix-run" 1
+register_install_dir
 shot=$top/build/win64/vigilkit-screenshot.png
 (cd "$bin" && wine ./vigilkit.exe >/dev/null 2>&1 &)
 wine "$bin/wincmd.exe" wait vigilkit 20000
