@@ -1,6 +1,8 @@
 // Control wrappers attached to a dialog's controls by id.
 #include "zapp/controls.h"
 
+#include <commctrl.h>
+
 #include <cctype>
 #include <vector>
 
@@ -19,10 +21,45 @@ void zCheckBox::check(bool on) { send(BM_SETCHECK, on ? BST_CHECKED : BST_UNCHEC
 bool zCheckBox::checked() const { return send(BM_GETCHECK) == BST_CHECKED; }
 
 // ---------------------------------------------------------------------------
+namespace {
+// A list box fixes its notification style at creation, so a list made
+// without LBS_NOTIFY is watched instead: when user input (mouse or keys)
+// changes its selection, the dialog gets the LBN_SELCHANGE the list would
+// have sent. Programmatic changes (LB_SETCURSEL) notify nothing, as with
+// LBS_NOTIFY.
+LRESULT CALLBACK selChangeSubclass(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR) {
+  switch (m) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_MOUSEMOVE:
+    case WM_MOUSEWHEEL:
+    case WM_KEYDOWN:
+    case WM_CHAR: {
+      LRESULT before = SendMessageA(h, LB_GETCURSEL, 0, 0);
+      LRESULT r = DefSubclassProc(h, m, w, l);
+      if (IsWindow(h)) {
+        LRESULT after = SendMessageA(h, LB_GETCURSEL, 0, 0);
+        if (after != before && after >= 0)
+          SendMessageA(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), LBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(h));
+      }
+      return r;
+    }
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(h, selChangeSubclass, id);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(h, m, w, l);
+}
+}  // namespace
+
 zListBoxUnsorted::zListBoxUnsorted(zDialogFrame* dlg, int id) : zControl(dlg, id) {
   if (!hwnd_) return;
-  LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
-  if (!(style & LBS_NOTIFY)) SetWindowLongPtrA(hwnd_, GWL_STYLE, style | LBS_NOTIFY);
+  if (!(GetWindowLongPtrA(hwnd_, GWL_STYLE) & LBS_NOTIFY))
+    SetWindowSubclass(hwnd_, selChangeSubclass, 1, 0);
 }
 
 int zListBoxUnsorted::add(const std::string& text) {

@@ -57,9 +57,11 @@ public:
 };
 
 // A list box whose order is the order of add(): the dialogs sort, the
-// control does not (the template must not give LBS_SORT). Attaching adds
-// LBS_NOTIFY so that selection changes reach the dialog's OnCommand as
-// LBN_SELCHANGE. Indexes are 0-based; -1 means none.
+// control does not (add() appends even under LBS_SORT). Selection changes
+// made by the user reach the dialog's OnCommand as LBN_SELCHANGE: sent by the
+// list itself when the template gives LBS_NOTIFY (the RC LISTBOX statement
+// does), else by a watch this wrapper attaches to the list. Indexes are
+// 0-based; -1 means none.
 class zListBoxUnsorted : public zControl {
 public:
   zListBoxUnsorted(zDialogFrame* dlg, int id);

@@ -26,7 +26,8 @@
 // destroyed and the code returned. The object is not deleted.
 //
 // Notifications: WM_COMMAND goes to OnCommand (list box selection changes
-// arrive as LBN_SELCHANGE: zListBoxUnsorted gives its list box LBS_NOTIFY).
+// arrive as LBN_SELCHANGE, also for lists without LBS_NOTIFY once a
+// zListBoxUnsorted is attached to them).
 // WM_HELP (F1; the loop sends it for F1 in a dialog) goes to OnHelp.
 // WM_CTLCOLORDLG / WM_CTLCOLORSTATIC / WM_CTLCOLORBTN give the backgrounds set
 // with setBackground / setControlBackground. Everything else goes to OnMessage.
