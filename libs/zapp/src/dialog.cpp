@@ -55,7 +55,17 @@ bool zDialogFrame::build(bool modal) {
 bool zDialogFrame::create() { return build(false); }
 
 int zDialogFrame::runModal() {
-  if (!build(true)) return -1;
+  if (hwnd_) {
+    // Built by create() and configured by the caller: run it modally now.
+    if (zApp* app = zApp::instance()) app->cancelClose(this);
+    modal_ = true;
+    ended_ = false;
+    endCode_ = IDCANCEL;
+    closing_ = false;
+    deleteOnDestroy_ = false;
+  } else if (!build(true)) {
+    return -1;
+  }
   HWND owner = parentHwnd() ? GetAncestor(parentHwnd(), GA_ROOT) : nullptr;
   bool reenable = owner && IsWindowEnabled(owner);
   if (owner) EnableWindow(owner, FALSE);

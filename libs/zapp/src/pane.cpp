@@ -40,14 +40,15 @@ void zPane::init(HWND parent, const RECT& r, bool follow) {
   if (!createWindowIn(0, kPaneClass, "", WS_CHILD | WS_CLIPSIBLINGS, place.left, place.top,
                       place.right - place.left, place.bottom - place.top, parent))
     return;
-  if (follow) follow_ = SetWindowSubclass(parent, parentSubclass, reinterpret_cast<UINT_PTR>(this),
-                                          reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+  follow_ = follow;
+  watching_ = SetWindowSubclass(parent, parentSubclass, reinterpret_cast<UINT_PTR>(this),
+                                reinterpret_cast<DWORD_PTR>(this)) != FALSE;
 }
 
 zPane::~zPane() {
-  if (follow_ && parentWnd_ && IsWindow(parentWnd_))
+  if (watching_ && parentWnd_ && IsWindow(parentWnd_))
     RemoveWindowSubclass(parentWnd_, parentSubclass, reinterpret_cast<UINT_PTR>(this));
-  follow_ = false;
+  watching_ = false;
   // zWindow's destructor destroys a window still there.
 }
 
@@ -57,7 +58,7 @@ void zPane::onDestroyed() {
 }
 
 void zPane::fitToParent() {
-  if (!hwnd_ || !parentWnd_) return;
+  if (!follow_ || !hwnd_ || !parentWnd_) return;
   RECT pc;
   GetClientRect(parentWnd_, &pc);
   RECT r = sizer_.place(pc);
@@ -66,11 +67,26 @@ void zPane::fitToParent() {
 
 LRESULT CALLBACK zPane::parentSubclass(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR id,
                                        DWORD_PTR ref) {
-  if (m == WM_SIZE) {
-    reinterpret_cast<zPane*>(ref)->fitToParent();
-  } else if (m == WM_NCDESTROY) {
-    reinterpret_cast<zPane*>(ref)->follow_ = false;
-    RemoveWindowSubclass(h, parentSubclass, id);
+  zPane* pane = reinterpret_cast<zPane*>(ref);
+  switch (m) {
+    case WM_SIZE:
+      pane->fitToParent();
+      break;
+    case WM_SETTEXT:
+    case WM_ENABLE: {
+      // A control may repaint itself at once on these, over the pane (it
+      // does not clip its children) without invalidating it: repaint the
+      // pane afterwards.
+      LRESULT r = DefSubclassProc(h, m, w, l);
+      if (pane->hwnd_) InvalidateRect(pane->hwnd_, nullptr, TRUE);
+      return r;
+    }
+    case WM_NCDESTROY:
+      pane->watching_ = false;
+      RemoveWindowSubclass(h, parentSubclass, id);
+      break;
+    default:
+      break;
   }
   return DefSubclassProc(h, m, w, l);
 }

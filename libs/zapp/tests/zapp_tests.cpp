@@ -32,7 +32,6 @@ public:
   int closeRequests = 0;
   bool allowClose = false;
 
-protected:
   bool command(int id) override {
     commands.push_back(id);
     return true;
@@ -362,6 +361,21 @@ TEST_F(ZappTest, ModalDialogFromOwnResources) {
   rec.modalScripts.push_back([&](zDialogFrame& d) {
     d.post(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), LPARAM(d.control(IDCANCEL)));
   });
+  // Built first, configured, then run modally.
+  {
+    TestDlg built(&owner, zResId(TR_DLG_OWN));
+    ASSERT_TRUE(built.create());
+    built.setCaption("Configured");
+    rec.modalScripts.push_front([&](zDialogFrame& d) {
+      ownText = d.getText();
+      d.endModal(IDOK);
+    });
+    EXPECT_EQ(built.runModal(), IDOK) << "runModal of a created dialog";
+    EXPECT_EQ(ownText, "Configured");
+    EXPECT_EQ(built.inits, 1) << "not built twice";
+    EXPECT_EQ(built.hwnd(), nullptr);
+    rec.modalTemplates.clear();
+  }
   struct { int want; const char* what; } runs[] = {
       {IDOK, "OK clicked by the script"},
       {IDCANCEL, "Cancel posted and handled by the modal loop"},
@@ -437,6 +451,10 @@ TEST_F(ZappTest, PaneFollowsParentAndDiesWithTree) {
   }
   EXPECT_GE(pane->sizes, 4) << "onSize on every change";
   int before = draws;
+  panel.setText("changed");
+  zt::pumpPending();
+  EXPECT_GT(draws, before) << "a new text of the parent static repaints the pane";
+  before = draws;
   pane->redrawNow();
   EXPECT_EQ(draws, before + 1) << "redrawNow draws at once";
   EXPECT_EQ(pane->lastClient.right, 300);

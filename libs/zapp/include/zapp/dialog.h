@@ -21,9 +21,11 @@
 // then its members stay readable, e.g. a validity flag right after a
 // construction that failed and closed the dialog.
 //
-// Modal: runModal() builds the dialog, disables the owner's top-level window,
-// shows the dialog and runs a message loop until endModal(code); the window is
-// destroyed and the code returned. The object is not deleted.
+// Modal: runModal() builds the dialog (or takes the one create() built, so a
+// caller may configure it first), disables the owner's top-level window,
+// shows the dialog, runs the modal hook (zapp/seams.h) and a message loop
+// until endModal(code); the window is destroyed and the code returned. The
+// object is not deleted.
 //
 // Notifications: WM_COMMAND goes to OnCommand (list box selection changes
 // arrive as LBN_SELCHANGE, also for lists without LBS_NOTIFY once a
@@ -39,8 +41,9 @@ public:
   // Builds the modeless dialog. False when the module or the template cannot
   // be found or the dialog cannot be created; lastError() tells why.
   bool create();
-  // Builds and runs the modal dialog; the endModal code, or -1 when it could
-  // not be built (lastError() tells why).
+  // Runs the dialog modally (building it first unless create() did); the
+  // endModal code, IDCANCEL when the loop ended otherwise (WM_QUIT, window
+  // destroyed), or -1 when it could not be built (lastError() tells why).
   int runModal();
   // Ends the modal loop with this code (a no-op for a modeless dialog).
   void endModal(int code);

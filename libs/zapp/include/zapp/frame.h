@@ -68,7 +68,7 @@ public:
 
   LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
 
-protected:
+  // Public so that tests may call them directly; derived frames override.
   // A menu or accelerator command. Return true when handled.
   virtual bool command(int id);
   // F1 pressed in this frame's window tree. Default: nothing.

@@ -5,7 +5,7 @@
 #include "zapp/window.h"
 
 // A sizer that makes a pane fill its parent's client area and follow it when
-// the parent's size changes (the parent window is subclassed for WM_SIZE).
+// the parent's size changes (the pane watches the parent's WM_SIZE).
 class zSizeWithParent {
 public:
   zSizeWithParent() = default;
@@ -17,7 +17,8 @@ public:
 // tree: when its window is destroyed (with its parent, e.g. the dialog) the
 // C++ object deletes itself. So panes are made with new and are not used
 // after their parent window is gone. Deleting a pane earlier destroys its
-// window.
+// window. The pane also repaints after its parent's text or enabled state
+// changes (a static control redraws itself over its children then).
 class zPane : public zWindow {
 public:
   // Fills the parent's client area and follows its size.
@@ -51,6 +52,7 @@ private:
   static LRESULT CALLBACK parentSubclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
   HWND parentWnd_ = nullptr;
-  bool follow_ = false;
+  bool follow_ = false;    // sized with the parent
+  bool watching_ = false;  // the parent is subclassed for this pane
   zSizeWithParent sizer_;
 };
