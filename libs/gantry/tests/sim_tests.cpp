@@ -155,7 +155,8 @@ TEST(Scenarios, EveryFileLoadsAndTheBuiltInIsTheDemo)
 {
     const char* files[] = {"demo.json", "server.json", "workstation.json", "no_engine.json",
                            "comm_7_0_199.json", "comm_7_0_200.json", "record_6_99.json",
-                           "utils_refused.json", "start_fails.json"};
+                           "utils_refused.json", "start_fails.json", "comm_7_89.json",
+                           "conn_mgr_off.json"};
     for (const char* f : files) {
         Simulator s;
         EXPECT_EQ(s.loadScenarioFile(scenarioPath(f)), 0) << f << ": " << s.lastError();
@@ -303,6 +304,8 @@ TEST(Routing, SelectorsComponentsAndCodes)
         {"server.json", 5, 5302, 2, 0},
         {"server.json", 25, 5302, 2, 0},
         {"server.json", 6, 5302, 2, 4050},
+        {"comm_7_89.json", 10, 9, 92, 0},
+        {"conn_mgr_off.json", 5, 5302, 2, 0},
     };
     for (const Case& c : cases) {
         Simulator s;
