@@ -150,6 +150,7 @@
 #define IDC_RU_HEAD_CURRENT         3060
 #define IDC_RU_HEAD_PEAK            3061
 #define IDC_RU_HEAD_MAX             3062
+#define IDC_RU_LEGEND_LABEL         3063
 
 /* ------------------------------------------------------------------------
  * Settings (IDD_SETTINGS 2704); OK 1 and Cancel 2 are the system's ids.
