@@ -70,7 +70,7 @@ protected:
     {
         setUiVersion(1, 7, 0, 0);
         SetEnvironmentVariableA("VIGIL_RESDLL_VERSION", nullptr);
-        sim.load("{}");
+        sim.load(R"({"local": {"components": {"0": {"kind": 1, "major": 1}}}})");
     }
     void TearDown() override { SetEnvironmentVariableA("VIGIL_RESDLL_VERSION", nullptr); }
 
