@@ -16,7 +16,7 @@ wine_session_start() {
     for d in $(seq 90 140); do
       [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ] || break
     done
-    Xvfb ":$d" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$d" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
     VIGIL_XVFB_PID=$!
     export DISPLAY=":$d"
     local i
