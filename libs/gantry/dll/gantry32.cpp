@@ -180,7 +180,7 @@ GANTRY_EXPORT unsigned short GANTRY_CALL SimFailRequestEx(uint32_t op, int32_t c
                                                           uint32_t times, uint32_t skip)
 {
     if (op >= gantry::sim::kOpCount) return GANTRY_STATUS_INVALID_INPUT;
-    gantry::sim::FailureSpec f;
+    gantry::sim::Failure f;
     f.op = static_cast<Op>(op);
     f.code = code;
     f.selector = selector;

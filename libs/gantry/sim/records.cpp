@@ -2,7 +2,7 @@
 
 namespace gantry::sim {
 
-Bytes clientId(const ClientSpec& c)
+Bytes clientId(const Client& c)
 {
     Bytes b;
     Writer w(b);
@@ -12,7 +12,7 @@ Bytes clientId(const ClientSpec& c)
     return b;
 }
 
-Bytes clientKey(const ClientSpec& c)
+Bytes clientKey(const Client& c)
 {
     Bytes b;
     Writer w(b);
@@ -46,7 +46,7 @@ Bytes extraUsageRecord(const ResourceUsage& u)
     return b;
 }
 
-Bytes fileEntry(const FileSpec& f)
+Bytes fileEntry(const File& f)
 {
     Bytes b;
     Writer w(b);
@@ -66,7 +66,7 @@ Bytes fileEntry(const FileSpec& f)
     return b;
 }
 
-Bytes fileHandleEntry(const HandleSpec& h, const ClientSpec& holder)
+Bytes fileHandleEntry(const FileHandle& h, const Client& holder)
 {
     Bytes b;
     Writer w(b);
@@ -85,7 +85,7 @@ Bytes fileHandleEntry(const HandleSpec& h, const ClientSpec& holder)
     return b;
 }
 
-Bytes clientEntry(const ClientSpec& c)
+Bytes clientEntry(const Client& c)
 {
     Bytes b;
     Writer w(b);
@@ -105,7 +105,7 @@ Bytes clientEntry(const ClientSpec& c)
     return b;
 }
 
-Bytes clientHandleEntry(const HandleSpec& h, const FileSpec& f)
+Bytes clientHandleEntry(const FileHandle& h, const File& f)
 {
     Bytes b;
     Writer w(b);
@@ -120,7 +120,7 @@ Bytes clientHandleEntry(const HandleSpec& h, const FileSpec& f)
     return b;
 }
 
-Bytes clientInfoRecord(const ClientSpec& c)
+Bytes clientInfoRecord(const Client& c)
 {
     Bytes b;
     Writer w(b);
@@ -151,7 +151,7 @@ Bytes commRecord(const CommStats& c, bool extended)
     w.u32(c.protocolCountSet ? c.protocolCount : static_cast<uint32_t>(c.protocols.size()));
     for (size_t i = 0; i < 3; ++i) {
         if (i < c.protocols.size()) {
-            const ProtocolSpec& p = c.protocols[i];
+            const ProtocolEntry& p = c.protocols[i];
             w.u32(p.type);
             w.u32(p.count);
             w.u32(p.figure8);
@@ -179,7 +179,7 @@ Bytes sqlUsageRecord(const SqlUsage& s)
     return b;
 }
 
-Bytes sessionKey(const SessionSpec& s)
+Bytes sessionKey(const Session& s)
 {
     Bytes b;
     Writer w(b);
@@ -192,7 +192,7 @@ Bytes sessionKey(const SessionSpec& s)
 
 namespace {
 
-void sessionEntryInto(Writer& w, Bytes& b, const SessionSpec& s)
+void sessionEntryInto(Writer& w, Bytes& b, const Session& s)
 {
     size_t start = b.size();
     w.u16(0);
@@ -213,16 +213,16 @@ void sessionEntryInto(Writer& w, Bytes& b, const SessionSpec& s)
 
 }  // namespace
 
-Bytes sessionList(const std::vector<SessionSpec>& sessions)
+Bytes sessionList(const std::vector<Session>& sessions)
 {
     Bytes b;
     Writer w(b);
     w.u16(static_cast<uint16_t>(sessions.size()));
-    for (const SessionSpec& s : sessions) sessionEntryInto(w, b, s);
+    for (const Session& s : sessions) sessionEntryInto(w, b, s);
     return b;
 }
 
-Bytes cursorBlock(const CursorSpec& c)
+Bytes cursorBlock(const Cursor& c)
 {
     Bytes b;
     Writer w(b);
@@ -233,7 +233,7 @@ Bytes cursorBlock(const CursorSpec& c)
     return b;
 }
 
-Bytes sessionDetail(const SessionSpec& s)
+Bytes sessionDetail(const Session& s)
 {
     Bytes b;
     Writer w(b);
@@ -246,7 +246,7 @@ Bytes sessionDetail(const SessionSpec& s)
     w.bytes(s.reserved18.data(), s.reserved18.size());
     w.u8(s.state);
     w.u16(static_cast<uint16_t>(s.cursors.size()));
-    for (const CursorSpec& c : s.cursors) {
+    for (const Cursor& c : s.cursors) {
         size_t start = b.size();
         w.u16(0);
         w.u16(c.word2);
@@ -258,7 +258,7 @@ Bytes sessionDetail(const SessionSpec& s)
     return b;
 }
 
-Bytes cursorDetail(const CursorSpec& c)
+Bytes cursorDetail(const Cursor& c)
 {
     Bytes b;
     Writer w(b);
@@ -273,7 +273,7 @@ Bytes cursorDetail(const CursorSpec& c)
     return b;
 }
 
-Bytes connectionEntry(const ConnectionSpec& c)
+Bytes connectionEntry(const Connection& c)
 {
     Bytes b;
     Writer w(b);

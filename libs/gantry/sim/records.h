@@ -19,24 +19,24 @@ constexpr size_t kVersionRecordSize = 20;
 constexpr size_t kSessionKeySize = 9;
 constexpr size_t kCursorNameSize = 20;
 
-Bytes clientId(const ClientSpec& c);    // 16 bytes
-Bytes clientKey(const ClientSpec& c);   // connection number + ClientId, 20 bytes
+Bytes clientId(const Client& c);    // 16 bytes
+Bytes clientKey(const Client& c);   // connection number + ClientId, 20 bytes
 
 Bytes usageRecord(const ResourceUsage& u);        // request 15
 Bytes extraUsageRecord(const ResourceUsage& u);   // request 1808
-Bytes fileEntry(const FileSpec& f);                                      // request 12
-Bytes fileHandleEntry(const HandleSpec& h, const ClientSpec& holder);    // request 14
-Bytes clientEntry(const ClientSpec& c);                                  // request 11
-Bytes clientHandleEntry(const HandleSpec& h, const FileSpec& f);         // request 13
-Bytes clientInfoRecord(const ClientSpec& c);                             // request 16
+Bytes fileEntry(const File& f);                                      // request 12
+Bytes fileHandleEntry(const FileHandle& h, const Client& holder);    // request 14
+Bytes clientEntry(const Client& c);                                  // request 11
+Bytes clientHandleEntry(const FileHandle& h, const File& f);         // request 13
+Bytes clientInfoRecord(const Client& c);                             // request 16
 Bytes commRecord(const CommStats& c, bool extended);                     // requests 9 and 1/4
 Bytes sqlUsageRecord(const SqlUsage& s);                                 // request 1/6,3
-Bytes sessionKey(const SessionSpec& s);                                  // 9 bytes
-Bytes sessionList(const std::vector<SessionSpec>& sessions);             // request 8
-Bytes sessionDetail(const SessionSpec& s);                               // request 3
-Bytes cursorBlock(const CursorSpec& c);   // the identifying block: count word, name, extra
-Bytes cursorDetail(const CursorSpec& c);                                 // request 4
-Bytes connectionEntry(const ConnectionSpec& c);                          // request 5300
+Bytes sessionKey(const Session& s);                                  // 9 bytes
+Bytes sessionList(const std::vector<Session>& sessions);             // request 8
+Bytes sessionDetail(const Session& s);                               // request 3
+Bytes cursorBlock(const Cursor& c);   // the identifying block: count word, name, extra
+Bytes cursorDetail(const Cursor& c);                                 // request 4
+Bytes connectionEntry(const Connection& c);                          // request 5300
 Bytes versionRecord(const VersionAnswer& v);
 
 }  // namespace gantry::sim

@@ -280,7 +280,7 @@ void parseComm(const json& v, const std::string& path, CommStats& c)
     c.protocolCount = o.u32("protocolCount");
     eachElement(o.array("protocols"), o.at("protocols"), [&](const json& e, const std::string& p, size_t) {
         Obj pe(e, p);
-        ProtocolSpec s;
+        ProtocolEntry s;
         s.type = pe.u32("type");
         s.count = pe.u32("count");
         s.figure8 = pe.u32("figure8");
@@ -312,11 +312,11 @@ void parseSqlUsage(const json& v, const std::string& path, SqlUsage& s)
     o.done();
 }
 
-void parseSessions(const json* arr, const std::string& path, std::vector<SessionSpec>& out)
+void parseSessions(const json* arr, const std::string& path, std::vector<Session>& out)
 {
     eachElement(arr, path, [&](const json& e, const std::string& p, size_t i) {
         Obj o(e, p);
-        SessionSpec s;
+        Session s;
         s.id = o.u16("id", static_cast<uint16_t>(i + 1));
         if (const json* st = o.array("stamp")) {
             if (st->size() != 2) fail(o.at("stamp"), "expected [first byte, last byte]");
@@ -357,7 +357,7 @@ void parseSessions(const json* arr, const std::string& path, std::vector<Session
         }
         eachElement(o.array("cursors"), o.at("cursors"), [&](const json& ce, const std::string& cp, size_t ci) {
             Obj c(ce, cp);
-            CursorSpec cs;
+            Cursor cs;
             cs.id = c.u16("id", static_cast<uint16_t>(ci + 1));
             cs.word2 = c.u16("word2");
             cs.name = c.text("name", "", 20);
@@ -390,7 +390,7 @@ void parseConnMgr(const json& v, const std::string& path, ConnectionManager& cm)
     cm.word5302 = o.u16("word5302");
     eachElement(o.array("connections"), o.at("connections"), [&](const json& e, const std::string& p, size_t i) {
         Obj c(e, p);
-        ConnectionSpec s;
+        Connection s;
         s.text0 = c.text("text0", "", 64);
         s.text65 = c.text("text65", "", 32);
         s.text98 = c.text("text98", "", 255);
@@ -414,7 +414,7 @@ void parseConnMgr(const json& v, const std::string& path, ConnectionManager& cm)
     o.done();
 }
 
-size_t resolveClient(const json& ref, const std::string& path, const std::vector<ClientSpec>& clients)
+size_t resolveClient(const json& ref, const std::string& path, const std::vector<Client>& clients)
 {
     if (ref.is_number()) {
         int64_t i = Obj::integerValue(ref, path, 0, static_cast<int64_t>(clients.size()) - 1);
@@ -429,7 +429,7 @@ size_t resolveClient(const json& ref, const std::string& path, const std::vector
     fail(path, "no client \"" + s + "\"");
 }
 
-void parseEngine(const json& v, const std::string& path, EngineSpec& e)
+void parseEngine(const json& v, const std::string& path, Engine& e)
 {
     Obj o(v, path);
     if (const json* comps = o.get("components")) {
@@ -461,7 +461,7 @@ void parseEngine(const json& v, const std::string& path, EngineSpec& e)
 
     eachElement(o.array("clients"), o.at("clients"), [&](const json& c, const std::string& p, size_t i) {
         Obj co(c, p);
-        ClientSpec s;
+        Client s;
         s.tag = co.text("tag", "", 255);
         s.name = co.text("name");
         s.id = {0x0A, 0x00, 0x00, static_cast<uint8_t>(11 + i), 0, 0, 0, 0,
@@ -495,7 +495,7 @@ void parseEngine(const json& v, const std::string& path, EngineSpec& e)
 
     eachElement(o.array("files"), o.at("files"), [&](const json& f, const std::string& p, size_t i) {
         Obj fo(f, p);
-        FileSpec s;
+        File s;
         s.id = fo.u32("id", static_cast<uint32_t>(0x100 + i));
         s.path = fo.text("path");
         s.value8 = fo.u32("value8");
@@ -507,7 +507,7 @@ void parseEngine(const json& v, const std::string& path, EngineSpec& e)
         s.flag22 = fo.character("flag22", 'N');
         eachElement(fo.array("handles"), fo.at("handles"), [&](const json& h, const std::string& hp, size_t) {
             Obj ho(h, hp);
-            HandleSpec hs;
+            FileHandle hs;
             const json* ref = ho.get("client");
             if (!ref) fail(hp, "a handle names its client");
             hs.client = resolveClient(*ref, ho.at("client"), e.clients);
@@ -538,10 +538,10 @@ void parseEngine(const json& v, const std::string& path, EngineSpec& e)
     o.done();
 }
 
-FailureSpec parseFailure(const json& v, const std::string& path)
+Failure parseFailure(const json& v, const std::string& path)
 {
     Obj o(v, path);
-    FailureSpec f;
+    Failure f;
     std::string op = o.text("op");
     if (!parseOpName(op, f.op)) fail(o.at("op"), "unknown operation \"" + op + "\"");
     f.code = static_cast<int32_t>(o.integer("code", -1, -1, 0xFFFF));
@@ -592,7 +592,7 @@ bool parseScenario(std::string_view text, Scenario& out, std::string& error)
         else parseEngine(json::object(), o.at("local"), s.local);
         eachElement(o.array("servers"), o.at("servers"), [&](const json& v, const std::string& p, size_t) {
             Obj so(v, p);
-            ServerSpec srv;
+            Server srv;
             srv.name = so.text("name", "", 255);
             if (srv.name.empty()) fail(p, "a server needs a name");
             srv.user = so.text("user", "", 255);

@@ -51,7 +51,7 @@ struct ClientInfo {
 };
 
 // One connection of a client (one entry of request 11).
-struct ClientSpec {
+struct Client {
     std::string tag;                 // how handles refer to it (else by name or index)
     std::string name;                // offset 68
     std::array<uint8_t, 12> id{};    // first 12 bytes of the ClientId
@@ -69,7 +69,7 @@ struct ClientSpec {
 };
 
 // One handle open on a file; held by a client connection.
-struct HandleSpec {
+struct FileHandle {
     size_t client = 0;      // index into the engine's clients
     std::string holder;     // name at offset 41; the client's name when left out
     uint32_t value4 = 0;
@@ -80,17 +80,17 @@ struct HandleSpec {
     uint8_t state = 0;      // offset 40 / 12
 };
 
-struct FileSpec {
+struct File {
     uint32_t id = 0;        // echoed in the key of request 14
     std::string path;
     uint32_t value8 = 0, value12 = 0;
     uint16_t value16 = 0;
     uint8_t byte18 = 0;
     char flag19 = 'N', flag20 = 'N', flag22 = 'N';
-    std::vector<HandleSpec> handles;
+    std::vector<FileHandle> handles;
 };
 
-struct ProtocolSpec {
+struct ProtocolEntry {
     uint32_t type = 0, count = 0, figure8 = 0, figure12 = 0;
 };
 
@@ -102,7 +102,7 @@ struct CommStats {
     uint32_t counterX = 0, counterY = 0;  // extended layout only
     bool protocolCountSet = false;
     uint32_t protocolCount = 0;           // reported count; the entries' number when not set
-    std::vector<ProtocolSpec> protocols;  // at most three travel
+    std::vector<ProtocolEntry> protocols;  // at most three travel
 };
 
 // Request 1 with selector 6 or 3: 16-bit figures, 65535 = no maximum.
@@ -113,7 +113,7 @@ struct SqlUsage {
     uint32_t figure28 = 0;
 };
 
-struct CursorSpec {
+struct Cursor {
     uint16_t id = 0;
     uint16_t word2 = 0;
     std::string name;                 // 20-byte field
@@ -124,7 +124,7 @@ struct CursorSpec {
     std::vector<std::string> names;
 };
 
-struct SessionSpec {
+struct Session {
     uint16_t id = 0;
     uint8_t stamp4 = 0, stamp10 = 0;            // first and last byte of the time-stamp block
     std::array<int8_t, 5> time{};               // offsets 5-9
@@ -140,11 +140,11 @@ struct SessionSpec {
     std::array<uint8_t, 6> node{};
     std::array<uint8_t, 6> reserved18{};
     uint8_t state = 0;
-    std::vector<CursorSpec> cursors;
+    std::vector<Cursor> cursors;
 };
 
 // Request 5300 entry.
-struct ConnectionSpec {
+struct Connection {
     std::string text0, text65, text98, text354, name;
     uint16_t state = 0, word462 = 0;
     int32_t value464 = 0, value468 = 0;
@@ -154,7 +154,7 @@ struct ConnectionSpec {
 struct ConnectionManager {
     bool present = false;   // requests 5300-5302 answer 4083 without one
     uint16_t word5302 = 0;
-    std::vector<ConnectionSpec> connections;
+    std::vector<Connection> connections;
 };
 
 // Entries per reply of each list; 0 = as many as the capacity holds.
@@ -162,27 +162,27 @@ struct PageSizes {
     uint32_t files = 0, fileHandles = 0, clients = 0, clientHandles = 0, connections = 0;
 };
 
-struct EngineSpec {
+struct Engine {
     std::map<uint16_t, VersionAnswer> components;   // left out: 4083
     PageSizes pages;
     ResourceUsage usage;
-    std::vector<FileSpec> files;
-    std::vector<ClientSpec> clients;
+    std::vector<File> files;
+    std::vector<Client> clients;
     CommStats comm, sqlComm;
     SqlUsage sqlUsage;
-    std::vector<SessionSpec> sessions;
+    std::vector<Session> sessions;
     ConnectionManager connMgr;
 };
 
-struct ServerSpec {
+struct Server {
     std::string name, user, password;
     uint16_t connectStatus = 0;   // DBUConnect answers this for a correct login when not 0
-    EngineSpec engine;
+    Engine engine;
 };
 
 // A status to answer instead of the real reply. code -1 matches every code
 // (request code, or component for GetVersion); selector -1 every selector.
-struct FailureSpec {
+struct Failure {
     Op op = Op::GetInfo;
     int32_t code = -1;
     int32_t selector = -1;
@@ -191,7 +191,7 @@ struct FailureSpec {
     uint32_t skip = 0;    // matching calls let through first
 };
 
-struct DemoSpec {
+struct DemoSettings {
     bool enabled = false;   // figures move over simulated time
     bool realTime = true;   // simulated time follows the wall clock
     uint32_t stepMs = 1000;
@@ -201,10 +201,10 @@ struct DemoSpec {
 struct Scenario {
     std::string name;
     uint16_t startStatus = 0, stopStatus = 0;
-    DemoSpec demo;
-    EngineSpec local;
-    std::vector<ServerSpec> servers;
-    std::vector<FailureSpec> failures;
+    DemoSettings demo;
+    Engine local;
+    std::vector<Server> servers;
+    std::vector<Failure> failures;
 };
 
 // Longest text the engine keeps of a path or a name.

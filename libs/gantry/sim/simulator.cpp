@@ -63,17 +63,17 @@ bool isKindSelector(uint16_t s) { return s == 1 || s == 5 || s == 25; }
 
 // A component serves requests unless it is reported as not present; one whose
 // version is refused still runs.
-bool served(const EngineSpec& e, uint16_t component)
+bool served(const Engine& e, uint16_t component)
 {
     auto it = e.components.find(component);
     if (it == e.components.end()) return false;
     return it->second.status == 0 || it->second.status == 65535;
 }
 
-size_t handleCount(const EngineSpec& e)
+size_t handleCount(const Engine& e)
 {
     size_t n = 0;
-    for (const FileSpec& f : e.files) n += f.handles.size();
+    for (const File& f : e.files) n += f.handles.size();
     return n;
 }
 
@@ -184,9 +184,9 @@ void Simulator::loadScenario(const Scenario& s)
     scenario_ = s;
     engines_.clear();
     engines_.push_back(s.local);
-    for (const ServerSpec& srv : s.servers) engines_.push_back(srv.engine);
-    for (ServerSpec& srv : scenario_.servers) srv.engine = EngineSpec{};
-    scenario_.local = EngineSpec{};
+    for (const Server& srv : s.servers) engines_.push_back(srv.engine);
+    for (Server& srv : scenario_.servers) srv.engine = Engine{};
+    scenario_.local = Engine{};
     connections_.clear();
     nextHandle_ = 1;
     failures_ = s.failures;
@@ -194,7 +194,7 @@ void Simulator::loadScenario(const Scenario& s)
     lastError_.clear();
 
     // Figures the scenario left to the engine start from its lists.
-    for (EngineSpec& e : engines_) {
+    for (Engine& e : engines_) {
         const size_t counts[3] = {e.files.size(), handleCount(e), e.clients.size()};
         const int rows[3] = {0, 1, 4};
         for (int k = 0; k < 3; ++k) {
@@ -260,7 +260,7 @@ void Simulator::clearCallLog()
 bool Simulator::takeFailure(Op op, int32_t code, int32_t selector, uint16_t& status)
 {
     for (auto it = failures_.begin(); it != failures_.end(); ++it) {
-        FailureSpec& f = *it;
+        Failure& f = *it;
         if (f.op != op) continue;
         if (f.code != -1 && f.code != code) continue;
         if (f.selector != -1 && f.selector != selector) continue;
@@ -275,14 +275,14 @@ bool Simulator::takeFailure(Op op, int32_t code, int32_t selector, uint16_t& sta
     return false;
 }
 
-EngineSpec* Simulator::engineFor(int32_t handle)
+Engine* Simulator::engineFor(int32_t handle)
 {
     if (handle == -1) return &engines_[0];
     auto it = connections_.find(handle);
     return it == connections_.end() ? nullptr : &engines_[it->second];
 }
 
-ResourceUsage Simulator::effectiveUsage(const EngineSpec& e) const
+ResourceUsage Simulator::effectiveUsage(const Engine& e) const
 {
     ResourceUsage u = e.usage;
     const size_t counts[3] = {e.files.size(), handleCount(e), e.clients.size()};
@@ -295,7 +295,7 @@ ResourceUsage Simulator::effectiveUsage(const EngineSpec& e) const
     return u;
 }
 
-SqlUsage Simulator::effectiveSqlUsage(const EngineSpec& e) const
+SqlUsage Simulator::effectiveSqlUsage(const Engine& e) const
 {
     SqlUsage s = e.sqlUsage;
     Level& r3 = s.res[2];
@@ -343,7 +343,7 @@ void Simulator::buildWalkers()
         levelWalkers_.push_back({&l, hi, std::min(l.current, hi)});
     };
     auto counter = [&](uint32_t& v, uint32_t rate) { counterWalkers_.push_back({&v, rate}); };
-    for (EngineSpec& e : engines_) {
+    for (Engine& e : engines_) {
         for (int r = 0; r < 7; ++r) {
             Level& l = e.usage.rows[r];
             if (l.derivedCurrent) continue;
@@ -355,7 +355,7 @@ void Simulator::buildWalkers()
             counter(c->total, 40);
             counter(c->counterX, 12);
             counter(c->counterY, 6);
-            for (ProtocolSpec& p : c->protocols) counter(p.count, 20);
+            for (ProtocolEntry& p : c->protocols) counter(p.count, 20);
         }
         for (Level& l : e.sqlUsage.res)
             if (!l.derivedCurrent) level(l, 0xFFFF, 0xFFFE);
@@ -414,7 +414,7 @@ uint16_t Simulator::getInfoImpl(int32_t handle, uint16_t selector, uint16_t code
     uint16_t injected = 0;
     bool failed = takeFailure(Op::GetInfo, code, selector, injected);
     if (failed && injected != kBufferTooSmall) return injected;
-    EngineSpec* e = engineFor(handle);
+    Engine* e = engineFor(handle);
     if (!e) return failed ? injected : kInvalidHandle;
 
     Answer a = answerGetInfo(*e, selector, code, input, outCap);
@@ -446,7 +446,7 @@ uint16_t Simulator::getInfoImpl(int32_t handle, uint16_t selector, uint16_t code
     return kInvalidRequest;
 }
 
-Simulator::Answer Simulator::answerGetInfo(EngineSpec& e, uint16_t sel, uint16_t code,
+Simulator::Answer Simulator::answerGetInfo(Engine& e, uint16_t sel, uint16_t code,
                                            const Bytes& in, uint32_t outCap)
 {
     using A = Answer;
@@ -469,8 +469,8 @@ Simulator::Answer Simulator::answerGetInfo(EngineSpec& e, uint16_t sel, uint16_t
             if (key.equals(at, clientKey(e.clients[i]).data(), 20)) return static_cast<int>(i);
         return -1;
     };
-    auto findSession = [&]() -> SessionSpec* {
-        for (SessionSpec& s : e.sessions)
+    auto findSession = [&]() -> Session* {
+        for (Session& s : e.sessions)
             if (key.equals(0, sessionKey(s).data(), kSessionKeySize)) return &s;
         return nullptr;
     };
@@ -494,7 +494,7 @@ Simulator::Answer Simulator::answerGetInfo(EngineSpec& e, uint16_t sel, uint16_t
         if (!served(e, sel)) return A::status_(kNotPresent);
         if (code == 8) return A::sized(sessionList(e.sessions));
         if (in.size() < kSessionKeySize) return A::status_(kInvalidInput);
-        SessionSpec* s = findSession();
+        Session* s = findSession();
         if (!s) return A::status_(kSessionUnknown);
         if (code == 3) {
             if (s->detailStatus) return A::status_(s->detailStatus);
@@ -505,7 +505,7 @@ Simulator::Answer Simulator::answerGetInfo(EngineSpec& e, uint16_t sel, uint16_t
         uint16_t cursorId = key.u16(9);
         uint16_t m = key.u16(11);
         if (!key.has(11, m)) return A::status_(kInvalidInput);
-        for (const CursorSpec& c : s->cursors) {
+        for (const Cursor& c : s->cursors) {
             if (c.id != cursorId) continue;
             Bytes block = cursorBlock(c);
             if (block.size() != m || !key.equals(11, block.data(), block.size()))
@@ -544,7 +544,7 @@ Simulator::Answer Simulator::answerGetInfo(EngineSpec& e, uint16_t sel, uint16_t
         if (position < -1) return A::status_(kInvalidInput);
         A a;
         a.kind = A::Chunked;
-        for (const ConnectionSpec& c : e.connMgr.connections) a.entries.push_back(connectionEntry(c));
+        for (const Connection& c : e.connMgr.connections) a.entries.push_back(connectionEntry(c));
         a.start = startIndex(static_cast<uint32_t>(position), a.entries.size());
         a.pageSize = e.pages.connections;
         return a;
@@ -570,13 +570,13 @@ Simulator::Answer Simulator::answerGetInfo(EngineSpec& e, uint16_t sel, uint16_t
     case 11: {
         if (in.size() < 8) return A::status_(kInvalidInput);
         std::vector<Bytes> entries;
-        for (const ClientSpec& c : e.clients) entries.push_back(clientEntry(c));
+        for (const Client& c : e.clients) entries.push_back(clientEntry(c));
         return paged(std::move(entries), key.u32(0), e.pages.clients);
     }
     case 12: {
         if (in.size() < 8) return A::status_(kInvalidInput);
         std::vector<Bytes> entries;
-        for (const FileSpec& f : e.files) entries.push_back(fileEntry(f));
+        for (const File& f : e.files) entries.push_back(fileEntry(f));
         return paged(std::move(entries), key.u32(0), e.pages.files);
     }
     case 13: {
@@ -584,8 +584,8 @@ Simulator::Answer Simulator::answerGetInfo(EngineSpec& e, uint16_t sel, uint16_t
         int c = findClient(0);
         if (c < 0) return A::status_(kClientUnknown);
         std::vector<Bytes> entries;
-        for (const FileSpec& f : e.files)
-            for (const HandleSpec& h : f.handles)
+        for (const File& f : e.files)
+            for (const FileHandle& h : f.handles)
                 if (h.client == static_cast<size_t>(c)) entries.push_back(clientHandleEntry(h, f));
         return paged(std::move(entries), key.u32(20), e.pages.clientHandles);
     }
@@ -599,10 +599,10 @@ Simulator::Answer Simulator::answerGetInfo(EngineSpec& e, uint16_t sel, uint16_t
         std::string p(reinterpret_cast<const char*>(path),
                       static_cast<size_t>(static_cast<const uint8_t*>(nul) - path));
         uint32_t id = key.u32(4);
-        for (const FileSpec& f : e.files) {
+        for (const File& f : e.files) {
             if (f.id != id || f.path != p) continue;
             std::vector<Bytes> entries;
-            for (const HandleSpec& h : f.handles) entries.push_back(fileHandleEntry(h, e.clients[h.client]));
+            for (const FileHandle& h : f.handles) entries.push_back(fileHandleEntry(h, e.clients[h.client]));
             return paged(std::move(entries), key.u32(8), e.pages.fileHandles);
         }
         return A::status_(kFileUnknown);
@@ -630,7 +630,7 @@ uint16_t Simulator::setInfoImpl(int32_t handle, uint16_t selector, uint16_t code
     if (inLen) input.assign(static_cast<const uint8_t*>(in), static_cast<const uint8_t*>(in) + inLen);
     uint16_t injected = 0;
     if (takeFailure(Op::SetInfo, code, selector, injected)) return injected;
-    EngineSpec* e = engineFor(handle);
+    Engine* e = engineFor(handle);
     if (!e) return kInvalidHandle;
     Reader key(input);
 
@@ -669,7 +669,7 @@ uint16_t Simulator::setInfoImpl(int32_t handle, uint16_t selector, uint16_t code
 
 // Every connection of the client goes, with the handles it held; a file whose
 // last handle went is closed.
-uint16_t Simulator::disconnectClient(EngineSpec& e, const Bytes& in)
+uint16_t Simulator::disconnectClient(Engine& e, const Bytes& in)
 {
     if (in.size() < 16) return kInvalidInput;
     std::vector<bool> gone(e.clients.size(), false);
@@ -679,7 +679,7 @@ uint16_t Simulator::disconnectClient(EngineSpec& e, const Bytes& in)
     if (!any) return kClientUnknown;
 
     std::vector<size_t> newIndex(e.clients.size(), 0);
-    std::vector<ClientSpec> kept;
+    std::vector<Client> kept;
     for (size_t i = 0; i < e.clients.size(); ++i) {
         if (gone[i]) continue;
         newIndex[i] = kept.size();
@@ -687,11 +687,11 @@ uint16_t Simulator::disconnectClient(EngineSpec& e, const Bytes& in)
     }
     e.clients = std::move(kept);
 
-    std::vector<FileSpec> files;
-    for (FileSpec& f : e.files) {
+    std::vector<File> files;
+    for (File& f : e.files) {
         bool hadHandles = !f.handles.empty();
-        std::vector<HandleSpec> handles;
-        for (HandleSpec& h : f.handles) {
+        std::vector<FileHandle> handles;
+        for (FileHandle& h : f.handles) {
             if (gone[h.client]) continue;
             h.client = newIndex[h.client];
             handles.push_back(std::move(h));
@@ -715,7 +715,7 @@ uint16_t Simulator::getVersion(int32_t handle, uint16_t component, uint16_t rese
         if (cap && !out) return kInvalidInput;
         uint16_t injected = 0;
         if (takeFailure(Op::GetVersion, component, component, injected)) return injected;
-        EngineSpec* e = engineFor(handle);
+        Engine* e = engineFor(handle);
         if (!e) return kInvalidHandle;
         auto it = e->components.find(component);
         if (it == e->components.end()) return kNotPresent;
@@ -739,7 +739,7 @@ uint16_t Simulator::connect(const char* server, const char* user, const char* pa
         uint16_t injected = 0;
         if (takeFailure(Op::Connect, 0, -1, injected)) return injected;
         for (size_t i = 0; i < scenario_.servers.size(); ++i) {
-            const ServerSpec& s = scenario_.servers[i];
+            const Server& s = scenario_.servers[i];
             if (!equalsNoCase(s.name, server)) continue;
             if (!equalsNoCase(s.user, user) || s.password != password) return kLoginFailed;
             if (s.connectStatus) return s.connectStatus;

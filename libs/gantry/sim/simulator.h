@@ -79,7 +79,7 @@ public:
     // instead. Checked before anything else; nothing changes and nothing is
     // written, except that an injected 4086 still fills in the needed size or
     // count where the request carries one.
-    void addFailure(const FailureSpec& f) { failures_.push_back(f); }
+    void addFailure(const Failure& f) { failures_.push_back(f); }
     void clearFailures() { failures_.clear(); }
 
     // Calls per operation and code (code -1: every code of the operation;
@@ -111,28 +111,28 @@ private:
     CallRecord& logCall(Op op, int32_t handle, uint16_t selector, uint16_t code, uint32_t inLen,
                         const void* in, uint32_t outCap);
     bool takeFailure(Op op, int32_t code, int32_t selector, uint16_t& status);
-    EngineSpec* engineFor(int32_t handle);
+    Engine* engineFor(int32_t handle);
 
     uint16_t getInfoImpl(int32_t handle, uint16_t selector, uint16_t code, uint32_t inLen,
                          const void* in, uint32_t outCap, void* out);
     uint16_t setInfoImpl(int32_t handle, uint16_t selector, uint16_t code, uint32_t inLen,
                          const void* in);
-    Answer answerGetInfo(EngineSpec& e, uint16_t selector, uint16_t code, const Bytes& in,
+    Answer answerGetInfo(Engine& e, uint16_t selector, uint16_t code, const Bytes& in,
                          uint32_t outCap);
-    uint16_t disconnectClient(EngineSpec& e, const Bytes& in);
+    uint16_t disconnectClient(Engine& e, const Bytes& in);
 
-    ResourceUsage effectiveUsage(const EngineSpec& e) const;
-    SqlUsage effectiveSqlUsage(const EngineSpec& e) const;
+    ResourceUsage effectiveUsage(const Engine& e) const;
+    SqlUsage effectiveSqlUsage(const Engine& e) const;
     void buildWalkers();
     void syncDemo();
     void demoStep();
     uint64_t nextRandom();
 
     Scenario scenario_;
-    std::vector<EngineSpec> engines_;          // 0 local, 1 + i server i
+    std::vector<Engine> engines_;          // 0 local, 1 + i server i
     std::map<int32_t, size_t> connections_;    // handle -> engine index
     int32_t nextHandle_ = 1;
-    std::vector<FailureSpec> failures_;
+    std::vector<Failure> failures_;
     std::deque<CallRecord> log_;
     std::map<std::pair<uint32_t, int32_t>, uint32_t> counts_;
     bool started_ = false;

@@ -930,7 +930,7 @@ TEST(Failures, OnceAlwaysSkipAndSelector)
         Reply out(68);
         return s.getInfo(-1, sel, 15, 0, nullptr, 68, out.data());
     };
-    FailureSpec once;
+    Failure once;
     once.op = Op::GetInfo;
     once.code = 15;
     once.status = 4083;
@@ -939,7 +939,7 @@ TEST(Failures, OnceAlwaysSkipAndSelector)
     EXPECT_EQ(usage(), 4083);
     EXPECT_EQ(usage(), 0) << "once";
 
-    FailureSpec always = once;
+    Failure always = once;
     always.times = 0;
     always.status = 2;
     always.skip = 1;
@@ -950,13 +950,13 @@ TEST(Failures, OnceAlwaysSkipAndSelector)
     s.clearFailures();
     EXPECT_EQ(usage(), 0);
 
-    FailureSpec sel = once;
+    Failure sel = once;
     sel.selector = 1;
     s.addFailure(sel);
     EXPECT_EQ(usage(5), 0) << "other selector";
     EXPECT_EQ(usage(1), 4083);
 
-    FailureSpec ver;
+    Failure ver;
     ver.op = Op::GetVersion;
     ver.code = 10;
     ver.status = 65535;
@@ -966,7 +966,7 @@ TEST(Failures, OnceAlwaysSkipAndSelector)
     EXPECT_EQ(s.getVersion(-1, 10, 0, 20, v.data()), 65535);
     EXPECT_TRUE(v.untouched() == false) << "component 5 wrote its record";
 
-    FailureSpec set;
+    Failure set;
     set.op = Op::SetInfo;
     set.code = 10;
     set.status = 4069;
@@ -979,7 +979,7 @@ TEST(Failures, InjectedBufferTooSmallStillTellsTheNeed)
 {
     Simulator s;
     load(s, "server.json");
-    FailureSpec f;
+    Failure f;
     f.op = Op::GetInfo;
     f.status = 4086;
     f.times = 1;
