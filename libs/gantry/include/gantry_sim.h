@@ -63,7 +63,7 @@
  *                 name (<= 30), flagA, flagB, flagC, word48, kind, firstText, secondText,
  *                 detail: { status, word0, lastCall [group, index], counter,
  *                           network (4 bytes hex), node (6 bytes hex), reserved18, state },
- *                 cursors: [ { id, word2, name (<= 20), extra (hex), 
+ *                 cursors: [ { id, word2, name (<= 20), extra (hex),
  *                              detail: { status, word0, byte2, byte3, names [..] } } ] } ]
  *       requests 8, 3 and 4, DBUSetInfo 1; detail.status answers that status instead.
  *   connectionManager: { word5302, connections: [ { text0, text65, text98, text354,
@@ -108,8 +108,9 @@ typedef struct SimCallRecord {
     uint8_t input[64];
 } SimCallRecord;
 
-/* Replace the scenario (and with it every remote connection, the scenario's
- * failures and the demo clock). 0, or 4095 with the previous scenario kept. */
+/* Replace the scenario. Remote connections end, failures set at run time give
+ * way to the scenario's own, the demo clock starts again; the call log stays.
+ * 0, or 4095 with the previous scenario kept (SimGetLastError says why). */
 typedef unsigned short(GANTRY_CALL* SimLoadScenarioTextProc)(const char* json);
 typedef unsigned short(GANTRY_CALL* SimLoadScenarioFileProc)(const char* path);
 /* The last load error; returns its full length, writes at most cap - 1 bytes and a NUL. */
