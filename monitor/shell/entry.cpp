@@ -5,6 +5,7 @@
 
 #include "engine/request_services.h"
 #include "engine/utils_binding.h"
+#include "lexicord.h"
 #include "shell/app_main_msg.h"
 #include "shell/core/startup_rules.h"
 #include "shell/main_window.h"
@@ -22,7 +23,6 @@ const char kWrongResourceLibrary[] =
     "Ensure that you have the correct version of the Monitor resource DLL in your path.";
 const char kStartupCaption[] = "Orvanel Software Monitor Utility";
 
-typedef unsigned long(WINAPI* GetUiVersionProc)(unsigned long*);
 
 void box(const std::string& text, const std::string& caption)
 {
@@ -53,7 +53,7 @@ bool uiStringsLibraryOk(const StartupEnv& env)
         return false;
     }
     bool ok = false;
-    auto proc = reinterpret_cast<GetUiVersionProc>(
+    auto proc = reinterpret_cast<getUIDLLVersionProc>(
         reinterpret_cast<void (*)()>(env.getProc(module, "getUIDLLVersion")));
     if (proc) {
         unsigned long v[4] = {0, 0, 0, 0};

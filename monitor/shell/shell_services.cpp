@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "shell/core/text_format.h"
-#include "shell/ui_strings.h"
+#include "lexicord.h"
 #include "vigilkit_ids.h"
 #include "zapp/seams.h"
 

@@ -17,8 +17,8 @@ namespace {
 
 // A UI-strings library version function whose answer the test sets.
 unsigned long fakeUiVersion[4];
-unsigned long fakeUiResult;
-unsigned long WINAPI fakeGetUiVersion(unsigned long* v)
+int fakeUiResult;
+int __stdcall fakeGetUiVersion(unsigned long* v)
 {
     for (int i = 0; i < 4; ++i) v[i] = fakeUiVersion[i];
     return fakeUiResult;
@@ -55,7 +55,7 @@ StartupEnv recordingEnv(EnvProbe& probe, bool uiLoadable = true, bool uiExport =
 }
 
 void setUiVersion(unsigned long a, unsigned long b, unsigned long c, unsigned long d,
-                  unsigned long result = 0)
+                  int result = 0)
 {
     fakeUiVersion[0] = a;
     fakeUiVersion[1] = b;
@@ -113,7 +113,7 @@ TEST_F(Startup, UiStringsLibrary)
         const char* what;
         bool loadable, hasExport;
         unsigned long v[4];
-        unsigned long result;
+        int result;
         int box;  // string id of the box, 0 for none
     } cases[] = {
         {"1.7.0.0 passes", true, true, {1, 7, 0, 0}, 0, 0},
