@@ -99,7 +99,7 @@ extern "C" int WINAPI rcSpyCreate(void** display, const char* title, int mode)
     const int screenH = GetSystemMetrics(SM_CYSCREEN);
     std::string caption = std::string(title ? title : "Query Plan") + " - Plan";
     d->frame = CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, caption.c_str(), WS_OVERLAPPEDWINDOW,
-                               screenW / 3 + 10, 0, screenW / 3, screenH * 2 / 3, nullptr, nullptr,
+                               screenW / 3 + 10, 0, screenW / 2, screenH * 2 / 3, nullptr, nullptr,
                                g_module, nullptr);
     if (!d->frame) {
         delete d;

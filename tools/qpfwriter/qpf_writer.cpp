@@ -64,7 +64,7 @@ struct Mix {
         state ^= state << 5;
         return state;
     }
-    uint32_t below(uint32_t n) { return next() % n; }
+    uint32_t below(uint32_t n) { return (next() >> 8) % n; }
 };
 
 const char* const kTables[] = {"CUSTOMERS", "ORDERS", "ORDER_LINES", "PRODUCTS", "SUPPLIERS",

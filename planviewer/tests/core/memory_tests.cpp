@@ -8,7 +8,7 @@
 
 namespace {
 
-struct Services : ::testing::Test {
+struct ViewerMemory : ::testing::Test {
     void SetUp() override { ASSERT_TRUE(qpf::MemoryStartup()); }
     void TearDown() override
     {
@@ -40,7 +40,7 @@ bool allZero(const void* p, size_t n)
 
 } // namespace
 
-TEST_F(Services, ReleasedGroupIdsAreReusedLastInFirstOut)
+TEST_F(ViewerMemory, ReleasedGroupIdsAreReusedLastInFirstOut)
 {
     const uint32_t a = qpf::NewGroup(), b = qpf::NewGroup(), c = qpf::NewGroup();
     ASSERT_TRUE(a && b && c);
@@ -58,7 +58,7 @@ TEST_F(Services, ReleasedGroupIdsAreReusedLastInFirstOut)
     EXPECT_EQ(c + 1, qpf::NewGroup()) << "then new ids again";
 }
 
-TEST_F(Services, GroupTableGrowsPastItsFirstSize)
+TEST_F(ViewerMemory, GroupTableGrowsPastItsFirstSize)
 {
     uint32_t last = 0;
     for (int i = 0; i < 8192 + 10; ++i) last = qpf::NewGroup();
@@ -66,7 +66,7 @@ TEST_F(Services, GroupTableGrowsPastItsFirstSize)
     EXPECT_NE(nullptr, qpf::GroupAlloc(last, 8));
 }
 
-TEST_F(Services, BlocksAreZeroFilledAndResizeKeepsContents)
+TEST_F(ViewerMemory, BlocksAreZeroFilledAndResizeKeepsContents)
 {
     const uint32_t g = qpf::NewGroup();
     void* p = qpf::GroupAlloc(g, 64);
@@ -87,7 +87,7 @@ TEST_F(Services, BlocksAreZeroFilledAndResizeKeepsContents)
     EXPECT_EQ(1u, qpf::GroupBlockCount(g)) << "a failed resize keeps the block";
 }
 
-TEST_F(Services, UniquePoolRefusesEqualRecords)
+TEST_F(ViewerMemory, UniquePoolRefusesEqualRecords)
 {
     qpf::RecordPool* pool = qpf::PoolCreate(2, sizeof(Rec), true, 0);
     ASSERT_NE(nullptr, pool);
@@ -110,7 +110,7 @@ TEST_F(Services, UniquePoolRefusesEqualRecords)
     qpf::PoolDestroy(pool);
 }
 
-TEST_F(Services, RemovedRecordStaysAsZeroFilledSpareForReuse)
+TEST_F(ViewerMemory, RemovedRecordStaysAsZeroFilledSpareForReuse)
 {
     qpf::RecordPool* pool = qpf::PoolCreate(10, sizeof(Rec), true, 0);
     ASSERT_NE(nullptr, pool);
@@ -139,7 +139,7 @@ TEST_F(Services, RemovedRecordStaysAsZeroFilledSpareForReuse)
     EXPECT_FALSE(qpf::GroupInUse(group)) << "a pool releases the group it made";
 }
 
-TEST_F(Services, PoolOutOfMemory)
+TEST_F(ViewerMemory, PoolOutOfMemory)
 {
     qpf::RecordPool* pool = qpf::PoolCreate(1, sizeof(Rec), false, 0);
     ASSERT_NE(nullptr, pool);
@@ -155,7 +155,7 @@ TEST_F(Services, PoolOutOfMemory)
     qpf::PoolDestroy(pool);
 }
 
-TEST(ServicesLifetime, LastShutdownFreesEverything)
+TEST(ViewerMemoryLifetime, LastShutdownFreesEverything)
 {
     ASSERT_TRUE(qpf::MemoryStartup());
     ASSERT_TRUE(qpf::MemoryStartup());

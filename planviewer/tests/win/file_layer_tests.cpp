@@ -12,7 +12,7 @@
 
 namespace {
 
-struct FileLayerTest : ::testing::Test {
+struct ViewerFileLayer : ::testing::Test {
     void SetUp() override
     {
         ASSERT_TRUE(qpf::MemoryStartup());
@@ -52,7 +52,7 @@ struct FileLayerTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(FileLayerTest, OpenModes)
+TEST_F(ViewerFileLayer, OpenModes)
 {
     const struct {
         const char* name;
@@ -90,7 +90,7 @@ TEST_F(FileLayerTest, OpenModes)
     EXPECT_GE(holder->spare, 1u) << "records go back as spares for reuse";
 }
 
-TEST_F(FileLayerTest, OverlongPathIsRefusedWithoutARecord)
+TEST_F(ViewerFileLayer, OverlongPathIsRefusedWithoutARecord)
 {
     FileHandleRecord* h = nullptr;
     const std::string p = dir + std::string(300, 'x');
@@ -98,7 +98,7 @@ TEST_F(FileLayerTest, OverlongPathIsRefusedWithoutARecord)
     EXPECT_EQ(0u, usedRecords());
 }
 
-TEST_F(FileLayerTest, ReadsSeeksAndQueries)
+TEST_F(ViewerFileLayer, ReadsSeeksAndQueries)
 {
     const std::string p = file("read", "0123456789");
     FileHandleRecord* h = nullptr;
@@ -128,7 +128,7 @@ TEST_F(FileLayerTest, ReadsSeeksAndQueries)
     EXPECT_EQ(kFileOk, FileClose(h, false));
 }
 
-TEST_F(FileLayerTest, ReadOnAWriteOnlyHandleFails)
+TEST_F(ViewerFileLayer, ReadOnAWriteOnlyHandleFails)
 {
     const std::string p = file("wonly", "data");
     FileHandleRecord* h = nullptr;
@@ -140,7 +140,7 @@ TEST_F(FileLayerTest, ReadOnAWriteOnlyHandleFails)
     EXPECT_EQ(kFileOk, FileClose(h, false));
 }
 
-TEST_F(FileLayerTest, WrongTagOrNoHandleIsRefused)
+TEST_F(ViewerFileLayer, WrongTagOrNoHandleIsRefused)
 {
     const std::string p = file("tag", "abc");
     FileHandleRecord* good = nullptr;
@@ -161,7 +161,7 @@ TEST_F(FileLayerTest, WrongTagOrNoHandleIsRefused)
     EXPECT_EQ(kFileBadHandle, FileClose(good, false)) << "a closed handle's record is zero-filled";
 }
 
-TEST_F(FileLayerTest, CloseWithDeleteAndTheExistenceCheck)
+TEST_F(ViewerFileLayer, CloseWithDeleteAndTheExistenceCheck)
 {
     const std::string p = file("del", "abc");
     EXPECT_TRUE(FileExists(p.c_str()));

@@ -40,7 +40,7 @@ Bytes smallRecords(uint32_t n)
     return file;
 }
 
-struct LoaderTest : ::testing::Test {
+struct ViewerLoader : ::testing::Test {
     void SetUp() override
     {
         clearViewerSettings();
@@ -68,7 +68,7 @@ struct LoaderTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(LoaderTest, FilesOfEveryKind)
+TEST_F(ViewerLoader, FilesOfEveryKind)
 {
     qpfw::FileSpec wrongMagic;
     wrongMagic.plans = 4;
@@ -134,7 +134,7 @@ TEST_F(LoaderTest, FilesOfEveryKind)
     }
 }
 
-TEST_F(LoaderTest, MissingFileAndOverlongPath)
+TEST_F(ViewerLoader, MissingFileAndOverlongPath)
 {
     const std::string missing = files.path("missing.qpf");
     load(missing);
@@ -153,7 +153,7 @@ TEST_F(LoaderTest, MissingFileAndOverlongPath)
     EXPECT_EQ(nullptr, g_viewer.heldFile);
 }
 
-TEST_F(LoaderTest, QuotedPathLoadsAndIsStoredWithoutQuotes)
+TEST_F(ViewerLoader, QuotedPathLoadsAndIsStoredWithoutQuotes)
 {
     const std::string path = files.write("quoted plans.qpf", plans(3));
     load("\"" + path + "\"");
@@ -162,7 +162,7 @@ TEST_F(LoaderTest, QuotedPathLoadsAndIsStoredWithoutQuotes)
     EXPECT_STREQ(path.c_str(), g_viewer.currentPath);
 }
 
-TEST_F(LoaderTest, GrowingFileAsksAtEachTickUntilYes)
+TEST_F(ViewerLoader, GrowingFileAsksAtEachTickUntilYes)
 {
     const std::string path = files.write("grow.qpf", plans(2));
     load(path);
@@ -192,7 +192,7 @@ TEST_F(LoaderTest, GrowingFileAsksAtEachTickUntilYes)
     EXPECT_EQ(3u, viewer.boxes.size()) << "the reload recorded the new size";
 }
 
-TEST_F(LoaderTest, WatchSkipsItsCheckWhileALoadShowsAMessage)
+TEST_F(ViewerLoader, WatchSkipsItsCheckWhileALoadShowsAMessage)
 {
     const std::string path = files.write("skip.qpf", plans(2));
     load(path);
@@ -213,11 +213,11 @@ TEST_F(LoaderTest, WatchSkipsItsCheckWhileALoadShowsAMessage)
     EXPECT_EQ(planTitle(2, 2), viewer.title());
 }
 
-struct AutoReloadTest : LoaderTest {
+struct ViewerAutoReload : ViewerLoader {
     void SetUp() override {}
 };
 
-TEST_F(AutoReloadTest, AutoReloadOneReloadsWithoutAsking)
+TEST_F(ViewerAutoReload, AutoReloadOneReloadsWithoutAsking)
 {
     const struct {
         const char* value;

@@ -14,7 +14,7 @@ namespace {
 const char kKey[] = "Software\\SkyglassRegistryTests";
 constexpr uint32_t kAnyCount = 0xFFFFFFFFu;
 
-struct RegistryTest : ::testing::Test {
+struct ViewerRegistry : ::testing::Test {
     void SetUp() override
     {
         HKEY h = nullptr;
@@ -40,7 +40,7 @@ struct RegistryTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(RegistryTest, ReadsValuesUnderEveryWayOfNamingTheRoot)
+TEST_F(ViewerRegistry, ReadsValuesUnderEveryWayOfNamingTheRoot)
 {
     const char* paths[] = {
         "HKEY_CURRENT_USER\\Software\\SkyglassRegistryTests",
@@ -62,7 +62,7 @@ TEST_F(RegistryTest, ReadsValuesUnderEveryWayOfNamingTheRoot)
               0u);
 }
 
-TEST_F(RegistryTest, MissingOrTooLongValuesGiveTheDefault)
+TEST_F(ViewerRegistry, MissingOrTooLongValuesGiveTheDefault)
 {
     const struct {
         const char* name;

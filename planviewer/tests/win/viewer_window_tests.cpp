@@ -49,7 +49,7 @@ std::string windowText(HWND h)
     return buf;
 }
 
-struct WindowTest : ::testing::Test {
+struct ViewerWindow : ::testing::Test {
     void SetUp() override { clearViewerSettings(); }
     void TearDown() override
     {
@@ -71,7 +71,7 @@ struct WindowTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(WindowTest, StartWithQuotedPathShowsTheLastPlan)
+TEST_F(ViewerWindow, StartWithQuotedPathShowsTheLastPlan)
 {
     startOnFivePlans();
     EXPECT_EQ(statementOf(5), viewer.text());
@@ -97,7 +97,7 @@ TEST_F(WindowTest, StartWithQuotedPathShowsTheLastPlan)
     EXPECT_EQ(client.bottom, edit.bottom - edit.top);
 }
 
-TEST_F(WindowTest, StartWithNothingShowsThePlainWindow)
+TEST_F(ViewerWindow, StartWithNothingShowsThePlainWindow)
 {
     ASSERT_TRUE(viewer.start());
     viewer.pumpIdle();
@@ -111,7 +111,7 @@ TEST_F(WindowTest, StartWithNothingShowsThePlainWindow)
     EXPECT_EQ(0, g_viewer.currentIndex);
 }
 
-TEST_F(WindowTest, DefaultFileLoadsWhenTheCommandLineNamesNone)
+TEST_F(ViewerWindow, DefaultFileLoadsWhenTheCommandLineNamesNone)
 {
     const std::string p = files.write("default.qpf", plans(3));
     setViewerSetting("DODOvez Options", "DefaultFile", p.c_str());
@@ -119,7 +119,7 @@ TEST_F(WindowTest, DefaultFileLoadsWhenTheCommandLineNamesNone)
     EXPECT_TRUE(viewer.pumpUntil([this] { return viewer.title() == planTitle(3, 3); })) << viewer.title();
 }
 
-TEST_F(WindowTest, NavigationAndGoto)
+TEST_F(ViewerWindow, NavigationAndGoto)
 {
     startOnFivePlans();
     const struct Step {
@@ -165,7 +165,7 @@ TEST_F(WindowTest, NavigationAndGoto)
     }
 }
 
-TEST_F(WindowTest, KeysOfTheAcceleratorTable)
+TEST_F(ViewerWindow, KeysOfTheAcceleratorTable)
 {
     startOnFivePlans();
     ACCEL table[32] = {};
@@ -200,7 +200,7 @@ TEST_F(WindowTest, KeysOfTheAcceleratorTable)
     EXPECT_TRUE(viewer.pumpUntil([this] { return viewer.title() == planTitle(6, 6); })) << viewer.title();
 }
 
-TEST_F(WindowTest, StatementDialogOrBeep)
+TEST_F(ViewerWindow, StatementDialogOrBeep)
 {
     ASSERT_TRUE(viewer.start());
     viewer.pumpIdle();
@@ -221,7 +221,7 @@ TEST_F(WindowTest, StatementDialogOrBeep)
     EXPECT_EQ(1, viewer.beeps) << "no beep when the statement shows";
 }
 
-TEST_F(WindowTest, AboutDialog)
+TEST_F(ViewerWindow, AboutDialog)
 {
     ASSERT_TRUE(viewer.start());
     std::string caption, name, version;
@@ -237,7 +237,7 @@ TEST_F(WindowTest, AboutDialog)
     EXPECT_EQ("10.30.011.000", version);
 }
 
-TEST_F(WindowTest, RefreshTimeSetsTheWatchPeriod)
+TEST_F(ViewerWindow, RefreshTimeSetsTheWatchPeriod)
 {
     const struct {
         const char* value;
@@ -253,7 +253,7 @@ TEST_F(WindowTest, RefreshTimeSetsTheWatchPeriod)
     }
 }
 
-TEST_F(WindowTest, OpenDialogLoadsTheChosenFile)
+TEST_F(ViewerWindow, OpenDialogLoadsTheChosenFile)
 {
     ASSERT_TRUE(viewer.start());
     const std::string four = files.write("four.qpf", plans(4));
@@ -283,7 +283,7 @@ TEST_F(WindowTest, OpenDialogLoadsTheChosenFile)
     EXPECT_EQ(nullptr, g_viewer.heldFile);
 }
 
-TEST_F(WindowTest, DisplayTreeIsTheSameForBothByteOrdersAndTellsWhereItStopped)
+TEST_F(ViewerWindow, DisplayTreeIsTheSameForBothByteOrdersAndTellsWhereItStopped)
 {
     ASSERT_TRUE(viewer.start());
     LoadPlanFile(files.write("le.qpf", plans(3)).c_str());
@@ -315,7 +315,7 @@ TEST_F(WindowTest, DisplayTreeIsTheSameForBothByteOrdersAndTellsWhereItStopped)
     }
 }
 
-TEST_F(WindowTest, ExitEndsTheLoopWithCodeZero)
+TEST_F(ViewerWindow, ExitEndsTheLoopWithCodeZero)
 {
     ASSERT_TRUE(viewer.start());
     HWND main = g_viewer.mainWindow;
