@@ -201,6 +201,7 @@ TEST_F(MainWindowTest, FailedFirstFetchLeavesNothingBehind)
         << "the dialog that failed goes away: " << join(log);
 
     // And the kind opens normally next time.
+    main->failing.clear();
     open(IDM_RESOURCE_USAGE);
     EXPECT_TRUE(main->isOpen(MonitorKind::ResourceUsage));
     EXPECT_FALSE(enabled(IDM_RESOURCE_USAGE));
