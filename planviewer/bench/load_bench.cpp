@@ -76,9 +76,9 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    qpfw::FileSpec spec;
-    spec.plans = plans;
-    const qpfw::Bytes bytes = qpfw::buildFile(spec);
+    qpfw::FileOptions opts;
+    opts.plans = plans;
+    const qpfw::Bytes bytes = qpfw::buildFile(opts);
     char dir[MAX_PATH] = {};
     GetTempPathA(sizeof dir, dir);
     const std::string path = std::string(dir) + "skyglass-bench.qpf";

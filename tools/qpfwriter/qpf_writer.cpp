@@ -419,20 +419,20 @@ Bytes record(ByteOrder order, const std::string& statement, const Bytes& plan, b
     return b;
 }
 
-Bytes buildFile(const FileSpec& spec)
+Bytes buildFile(const FileOptions& opts)
 {
-    Bytes file = fileHeader(spec.order, spec.version);
-    for (uint32_t i = 0; i < spec.plans; ++i) {
-        std::string statement = sampleStatement(spec.seed + i);
-        if (spec.statementNul) statement.push_back('\0');
-        const Bytes plan = samplePlan(spec.seed + i).bytes(spec.order);
-        Bytes rec = record(spec.order, statement, plan, static_cast<int32_t>(i) != spec.wrongMagicAt);
-        if (i + 1 == spec.plans) {
-            switch (spec.cutLast) {
-            case FileSpec::Cut::None: break;
-            case FileSpec::Cut::Header: rec.resize(5); break;
-            case FileSpec::Cut::Statement: rec.resize(8 + statement.size() / 2); break;
-            case FileSpec::Cut::Plan: rec.resize(rec.size() - 10); break;
+    Bytes file = fileHeader(opts.order, opts.version);
+    for (uint32_t i = 0; i < opts.plans; ++i) {
+        std::string statement = sampleStatement(opts.seed + i);
+        if (opts.statementNul) statement.push_back('\0');
+        const Bytes plan = samplePlan(opts.seed + i).bytes(opts.order);
+        Bytes rec = record(opts.order, statement, plan, static_cast<int32_t>(i) != opts.wrongMagicAt);
+        if (i + 1 == opts.plans) {
+            switch (opts.cutLast) {
+            case FileOptions::Cut::None: break;
+            case FileOptions::Cut::Header: rec.resize(5); break;
+            case FileOptions::Cut::Statement: rec.resize(8 + statement.size() / 2); break;
+            case FileOptions::Cut::Plan: rec.resize(rec.size() - 10); break;
             }
         }
         file.insert(file.end(), rec.begin(), rec.end());
@@ -442,10 +442,10 @@ Bytes buildFile(const FileSpec& spec)
 
 Bytes demoFile()
 {
-    FileSpec spec;
-    spec.plans = 12;
-    spec.seed = 12; // seeds 12..23 run through all twelve kinds of statement
-    return buildFile(spec);
+    FileOptions opts;
+    opts.plans = 12;
+    opts.seed = 12; // seeds 12..23 run through all twelve kinds of statement
+    return buildFile(opts);
 }
 
 bool writeFile(const std::string& path, const Bytes& bytes)

@@ -76,7 +76,7 @@ Bytes fileHeader(ByteOrder order, uint16_t version = kVersion, bool magicOk = tr
 // One plan record: "QRY" NUL, P, S, the statement (S bytes), the plan (P bytes).
 Bytes record(ByteOrder order, const std::string& statement, const Bytes& plan, bool magicOk = true);
 
-struct FileSpec {
+struct FileOptions {
     ByteOrder order = ByteOrder::Little;
     uint16_t version = kVersion;
     uint32_t plans = 5;
@@ -86,7 +86,7 @@ struct FileSpec {
     enum class Cut { None, Header, Statement, Plan } cutLast = Cut::None;
 };
 
-Bytes buildFile(const FileSpec& spec);
+Bytes buildFile(const FileOptions& opts);
 
 // A file of a dozen plans for showing the viewer.
 Bytes demoFile();

@@ -39,7 +39,7 @@ bool number(const char* text, unsigned long max, unsigned long* out)
 
 int main(int argc, char** argv)
 {
-    qpfw::FileSpec spec;
+    qpfw::FileOptions opts;
     bool demo = false;
     const char* path = nullptr;
     for (int i = 1; i < argc; ++i) {
@@ -49,22 +49,22 @@ int main(int argc, char** argv)
         if (a == "--demo") {
             demo = true;
         } else if (a == "--big") {
-            spec.order = qpfw::ByteOrder::Big;
+            opts.order = qpfw::ByteOrder::Big;
         } else if (a == "--no-nul") {
-            spec.statementNul = false;
+            opts.statementNul = false;
         } else if (a == "--plans" && hasValue && number(argv[++i], 1000000, &v)) {
-            spec.plans = static_cast<uint32_t>(v);
+            opts.plans = static_cast<uint32_t>(v);
         } else if (a == "--seed" && hasValue && number(argv[++i], 0xFFFFFFFFul, &v)) {
-            spec.seed = static_cast<uint32_t>(v);
+            opts.seed = static_cast<uint32_t>(v);
         } else if (a == "--version" && hasValue && number(argv[++i], 65535, &v)) {
-            spec.version = static_cast<uint16_t>(v);
+            opts.version = static_cast<uint16_t>(v);
         } else if (a == "--wrong-magic" && hasValue && number(argv[++i], 1000000, &v)) {
-            spec.wrongMagicAt = static_cast<int32_t>(v);
+            opts.wrongMagicAt = static_cast<int32_t>(v);
         } else if (a == "--cut-last" && hasValue) {
             const std::string how = argv[++i];
-            if (how == "header") spec.cutLast = qpfw::FileSpec::Cut::Header;
-            else if (how == "statement") spec.cutLast = qpfw::FileSpec::Cut::Statement;
-            else if (how == "plan") spec.cutLast = qpfw::FileSpec::Cut::Plan;
+            if (how == "header") opts.cutLast = qpfw::FileOptions::Cut::Header;
+            else if (how == "statement") opts.cutLast = qpfw::FileOptions::Cut::Statement;
+            else if (how == "plan") opts.cutLast = qpfw::FileOptions::Cut::Plan;
             else return usage();
         } else if (!a.empty() && a[0] != '-' && !path) {
             path = argv[i];
@@ -73,7 +73,7 @@ int main(int argc, char** argv)
         }
     }
     if (!path) return usage();
-    const qpfw::Bytes bytes = demo ? qpfw::demoFile() : qpfw::buildFile(spec);
+    const qpfw::Bytes bytes = demo ? qpfw::demoFile() : qpfw::buildFile(opts);
     if (!qpfw::writeFile(path, bytes)) {
         std::fprintf(stderr, "qpfwrite: cannot write %s\n", path);
         return 1;

@@ -18,10 +18,10 @@ namespace {
 
 Bytes withPlans(uint32_t plans, ByteOrder order = ByteOrder::Little)
 {
-    qpfw::FileSpec spec;
-    spec.order = order;
-    spec.plans = plans;
-    return qpfw::buildFile(spec);
+    qpfw::FileOptions opts;
+    opts.order = order;
+    opts.plans = plans;
+    return qpfw::buildFile(opts);
 }
 
 Bytes rawHeader(uint8_t v0, uint8_t v1, uint8_t order)
@@ -73,7 +73,7 @@ TEST(QpfScan, FilesOfEveryKind)
          ScanNotice::None, 5, 3101},
         {"wrong magic in record 2",
          [] {
-             qpfw::FileSpec s;
+             qpfw::FileOptions s;
              s.plans = 4;
              s.wrongMagicAt = 1;
              return qpfw::buildFile(s);
@@ -81,25 +81,25 @@ TEST(QpfScan, FilesOfEveryKind)
          ScanOutcome::Loaded, ScanNotice::InvalidFormat, 1, 3101},
         {"last plan cut short",
          [] {
-             qpfw::FileSpec s;
+             qpfw::FileOptions s;
              s.plans = 4;
-             s.cutLast = qpfw::FileSpec::Cut::Plan;
+             s.cutLast = qpfw::FileOptions::Cut::Plan;
              return qpfw::buildFile(s);
          },
          ScanOutcome::Loaded, ScanNotice::None, 3, 3101},
         {"last statement cut short",
          [] {
-             qpfw::FileSpec s;
+             qpfw::FileOptions s;
              s.plans = 4;
-             s.cutLast = qpfw::FileSpec::Cut::Statement;
+             s.cutLast = qpfw::FileOptions::Cut::Statement;
              return qpfw::buildFile(s);
          },
          ScanOutcome::Loaded, ScanNotice::None, 3, 3101},
         {"last record header cut short",
          [] {
-             qpfw::FileSpec s;
+             qpfw::FileOptions s;
              s.plans = 4;
-             s.cutLast = qpfw::FileSpec::Cut::Header;
+             s.cutLast = qpfw::FileOptions::Cut::Header;
              return qpfw::buildFile(s);
          },
          ScanOutcome::Loaded, ScanNotice::None, 3, 3101},
@@ -152,11 +152,11 @@ TEST(QpfScan, ReadPlanRecordGivesStatementAndLittleEndianPlan)
     const uint32_t seed = 40;
     const Bytes little = qpfw::samplePlan(seed).bytes(ByteOrder::Little);
     for (ByteOrder order : {ByteOrder::Little, ByteOrder::Big}) {
-        qpfw::FileSpec spec;
-        spec.order = order;
-        spec.plans = 3;
-        spec.seed = seed - 2; // record 2 gets the seed above
-        const Bytes file = qpfw::buildFile(spec);
+        qpfw::FileOptions opts;
+        opts.order = order;
+        opts.plans = 3;
+        opts.seed = seed - 2; // record 2 gets the seed above
+        const Bytes file = qpfw::buildFile(opts);
         TestBuffers buf;
         MemorySource src(file);
         ASSERT_EQ(3, qpf::scanPlanFile(src, buf.view()).planCount);

@@ -23,7 +23,7 @@ std::string planTitle(int k, int n)
 
 Bytes plans(uint32_t n, ByteOrder order = ByteOrder::Little)
 {
-    qpfw::FileSpec s;
+    qpfw::FileOptions s;
     s.plans = n;
     s.order = order;
     return qpfw::buildFile(s);
@@ -70,12 +70,12 @@ struct ViewerLoader : ::testing::Test {
 
 TEST_F(ViewerLoader, FilesOfEveryKind)
 {
-    qpfw::FileSpec wrongMagic;
+    qpfw::FileOptions wrongMagic;
     wrongMagic.plans = 4;
     wrongMagic.wrongMagicAt = 1;
-    qpfw::FileSpec cutLast;
+    qpfw::FileOptions cutLast;
     cutLast.plans = 4;
-    cutLast.cutLast = qpfw::FileSpec::Cut::Plan;
+    cutLast.cutLast = qpfw::FileOptions::Cut::Plan;
 
     const struct Case {
         const char* name;
@@ -196,7 +196,7 @@ TEST_F(ViewerLoader, WatchSkipsItsCheckWhileALoadShowsAMessage)
 {
     const std::string path = files.write("skip.qpf", plans(2));
     load(path);
-    qpfw::FileSpec damaged;
+    qpfw::FileOptions damaged;
     damaged.plans = 3;
     damaged.wrongMagicAt = 2;
     const std::string other = files.write("skip-damaged.qpf", qpfw::buildFile(damaged));

@@ -29,7 +29,7 @@ std::string statementOf(int k) { return qpfw::sampleStatement(static_cast<uint32
 
 Bytes plans(uint32_t n, ByteOrder order = ByteOrder::Little)
 {
-    qpfw::FileSpec s;
+    qpfw::FileOptions s;
     s.plans = n;
     s.order = order;
     return qpfw::buildFile(s);
