@@ -12,11 +12,24 @@
 #include "shell/main_window.h"
 #include "shell/shell_services.h"
 #include "shell/wait_dlg.h"
+#include "support/sim_control.h"
 #include "vigilkit_ids.h"
 #include "zapp/testing.h"
 #include "zapp/zapp.h"
 
 namespace {
+
+// Dialog windows created on this thread while a hook is set.
+std::vector<HWND> g_dialogsMade;
+LRESULT CALLBACK recordDialogs(int code, WPARAM wp, LPARAM lp)
+{
+    if (code == HCBT_CREATEWND) {
+        char cls[16] = {0};
+        GetClassNameA(reinterpret_cast<HWND>(wp), cls, sizeof cls);
+        if (lstrcmpA(cls, "#32770") == 0) g_dialogsMade.push_back(reinterpret_cast<HWND>(wp));
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
 
 // The pixels a pane draws into a 32-bit bitmap, top row first.
 std::vector<COLORREF> drawnPixels(zPane& pane, int w, int h)
@@ -134,4 +147,41 @@ TEST_F(AboutTest, WaitDialog)
     zapp::testing::pumpPending();
     EXPECT_TRUE(wait->isVisible());
     wait->destroyNow();
+}
+
+TEST(WaitDialogAtStart, ShownOnlyWithoutVersionRefusal)
+{
+    static const struct {
+        const char* what;
+        const char* scenario;
+        size_t dialogs;
+        uint32_t kindChecks;
+    } cases[] = {
+        {"usable engine: wait dialog during the engine-kind check",
+         R"({"local": {"components": {"0": {"kind": 1, "major": 1},
+             "10": {"kind": 2, "major": 7, "minor": 90}, "5": {"kind": 2, "major": 7, "minor": 50}},
+             "connectionManager": {"word5302": 0}}})",
+         1, 1},
+        {"record engine 6.99 refused: no wait dialog, no engine-kind check",
+         R"({"local": {"components": {"0": {"kind": 1, "major": 1},
+             "10": {"kind": 2, "major": 7, "minor": 90}, "5": {"kind": 2, "major": 6, "minor": 99}}}})",
+         0, 0},
+    };
+    zapp::testing::app();
+    SimControl sim;
+    zapp::SeamRecorder seams;
+    for (const auto& c : cases) {
+        sim.load(c.scenario);
+        DBUStart(nullptr);
+        g_dialogsMade.clear();
+        HHOOK hook = SetWindowsHookExA(WH_CBT, recordDialogs, nullptr, GetCurrentThreadId());
+        TMainWindow* main = new TMainWindow(nullptr, "");
+        UnhookWindowsHookEx(hook);
+        EXPECT_EQ(g_dialogsMade.size(), c.dialogs) << c.what;
+        for (HWND h : g_dialogsMade) EXPECT_FALSE(IsWindow(h)) << c.what << ": deleted after the check";
+        EXPECT_EQ(sim.callCount(SimOp::GetInfo, 5302), c.kindChecks) << c.what;
+        EXPECT_EQ(main->engine.versionRefused, c.dialogs == 0) << c.what;
+        delete main;
+        zapp::testing::pumpPending();
+    }
 }
