@@ -1,5 +1,7 @@
 #include "shell/monitor_dialog.h"
 
+#include <cstdio>
+
 #include "shell/main_window.h"
 #include "shell/shell_services.h"
 #include "vigilkit_ids.h"
@@ -75,7 +77,14 @@ std::string TMonitorDlg::frameCaption(TMainWindow& main, MonitorKind kind)
 bool TMonitorDlg::createFrame()
 {
     if (!create()) {
+        // A resource library without the template: say so rather than let
+        // the menu command do nothing. Like the string loader's fallback,
+        // this text cannot come from the library that failed.
         valid_ = 0;
+        char text[128];
+        std::snprintf(text, sizeof text, "Unable to create dialog with ID = %d (error %lu)",
+                      dialogTemplate().id(), static_cast<unsigned long>(lastError()));
+        main_.messagePaused(text);
         return false;
     }
     setCaption(frameCaption(main_, kind_));
@@ -87,7 +96,12 @@ bool TMonitorDlg::createFrame()
     return true;
 }
 
-void TMonitorDlg::closeDialog() { closeLater(); }
+void TMonitorDlg::closeDialog()
+{
+    closeLater();
+    // Without a window of its own nothing would wake the loop to delete it.
+    if (!hwnd()) main_.post(WM_NULL);
+}
 
 void TMonitorDlg::failAndClose()
 {

@@ -34,9 +34,9 @@ const char* kindName(MonitorKind k)
 // it; its first refresh fails when asked to.
 class StandInDlg : public TMonitorDlg {
 public:
-    StandInDlg(TMainWindow& main, MonitorKind kind, bool failFirst, std::vector<std::string>& log)
-        : TMonitorDlg(main, kind, {IDC_RU_REFRESH, IDC_RU_HELP, IDC_RU_AUTO_REFRESH},
-                      IDD_RESUSAGE),
+    StandInDlg(TMainWindow& main, MonitorKind kind, bool failFirst, std::vector<std::string>& log,
+               int templateId = IDD_RESUSAGE)
+        : TMonitorDlg(main, kind, {IDC_RU_REFRESH, IDC_RU_HELP, IDC_RU_AUTO_REFRESH}, templateId),
           log_(log), fail_(failFirst)
     {
         if (!createFrame()) {
@@ -61,6 +61,8 @@ private:
     bool fail_;
 };
 
+constexpr int kMissingTemplate = 2799;
+
 class StandInMainWindow : public TMainWindow {
 public:
     StandInMainWindow(std::vector<std::string>& log) : TMainWindow(nullptr, ""), log_(log)
@@ -68,12 +70,14 @@ public:
         quitAction = [this] { ++quits; };
     }
     std::set<MonitorKind> failing;
+    std::set<MonitorKind> noTemplate;
     int quits = 0;
 
 protected:
     TMonitorDlg* createMonitorDialog(MonitorKind kind) override
     {
-        return new StandInDlg(*this, kind, failing.count(kind) != 0, log_);
+        return new StandInDlg(*this, kind, failing.count(kind) != 0, log_,
+                              noTemplate.count(kind) ? kMissingTemplate : IDD_RESUSAGE);
     }
 
 private:
@@ -102,6 +106,7 @@ protected:
         DBUStart(nullptr);
         main = new StandInMainWindow(log);
         zapp::testing::pumpPending();
+        seams.boxes.clear();
     }
     void TearDown() override
     {
@@ -205,6 +210,20 @@ TEST_F(MainWindowTest, FailedFirstFetchLeavesNothingBehind)
     open(IDM_RESOURCE_USAGE);
     EXPECT_TRUE(main->isOpen(MonitorKind::ResourceUsage));
     EXPECT_FALSE(enabled(IDM_RESOURCE_USAGE));
+}
+
+TEST_F(MainWindowTest, MissingTemplateIsReported)
+{
+    main->noTemplate.insert(MonitorKind::ActiveUsers);
+    open(IDM_ACTIVE_USERS);
+    EXPECT_EQ(main->dialog(MonitorKind::ActiveUsers), nullptr);
+    EXPECT_FALSE(main->isOpen(MonitorKind::ActiveUsers));
+    EXPECT_TRUE(enabled(IDM_ACTIVE_USERS));
+    ASSERT_EQ(seams.boxes.size(), 1u);
+    EXPECT_NE(seams.boxes[0].text.find("2799"), std::string::npos) << seams.boxes[0].text;
+    EXPECT_EQ(seams.boxes[0].caption, loadStringCopy(IDS_MAIN_TITLE));
+    EXPECT_FALSE(hasEntry(log, "refresh users")) << "no refresh without a dialog";
+    EXPECT_TRUE(pumpUntil([&] { return hasEntry(log, "gone users"); })) << join(log);
 }
 
 TEST_F(MainWindowTest, WindowMenuFollowsOpenDialogs)
