@@ -10,7 +10,6 @@ bash scripts/setup.sh
 bash scripts/build.sh win64
 bin=$top/build/win64/bin
 . scripts/wine-session.sh
-unset VIGIL_SCENARIO || true
 
 # The build tree stands in for the engine's install directory: the monitor
 # finds the utilities library in its bin\ and the help file in its Docs\.
