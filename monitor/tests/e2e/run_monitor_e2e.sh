@@ -30,7 +30,7 @@ fi
 
 unset VIGIL_SCENARIO
 log=$(mktemp "${TMPDIR:-/tmp}/vigilkit-e2e.XXXXXX")
-(cd "$bin" && exec wine ./vigilkit.exe) >"$log" 2>&1 &
+(cd "$bin" && exec wine ./vigilkit.exe) >"$log" 2>&1 </dev/null &
 pid=$!
 
 fail() {
@@ -43,7 +43,17 @@ fail() {
   exit 1
 }
 
-wincmd() { wine "$bin/wincmd.exe" "$@" 2>&1 | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+# Wine's output goes through a file, never a pipe: background Wine processes
+# started by any call may hold a pipe open long after the call has ended.
+wincmd() {
+  local out rc
+  out=$(mktemp "${TMPDIR:-/tmp}/wincmd.XXXXXX")
+  wine "$bin/wincmd.exe" "$@" >"$out" 2>&1 </dev/null
+  rc=$?
+  tr -d '\r' <"$out"
+  rm -f "$out"
+  return "$rc"
+}
 
 wincmd wait vigilkit 30000 || fail "the main window did not appear"
 echo "main window up"
