@@ -4,6 +4,7 @@
 //   wincmd wait  <name> <timeout-ms>
 //   wincmd post  <name> <command-id>
 //   wincmd close <name> <timeout-ms>
+//   wincmd text  <name> 0        prints the window's title and its static texts
 #include <windows.h>
 #include <cstdio>
 #include <cstdlib>
@@ -48,6 +49,17 @@ HWND waitFor(const char* name, DWORD timeoutMs)
     }
 }
 
+BOOL CALLBACK printStatic(HWND child, LPARAM)
+{
+    char cls[64] = {0};
+    GetClassNameA(child, cls, sizeof cls);
+    if (lstrcmpiA(cls, "Static") != 0) return TRUE;
+    char text[2048] = {0};
+    GetWindowTextA(child, text, sizeof text);
+    if (text[0]) std::printf("text: %s\n", text);
+    return TRUE;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -73,6 +85,13 @@ int main(int argc, char** argv)
     }
     if (std::strcmp(verb, "post") == 0) {
         return PostMessageA(h, WM_COMMAND, MAKEWPARAM(arg, 0), 0) ? 0 : 1;
+    }
+    if (std::strcmp(verb, "text") == 0) {
+        char title[512] = {0};
+        GetWindowTextA(h, title, sizeof title);
+        std::printf("title: %s\n", title);
+        EnumChildWindows(h, printStatic, 0);
+        return 0;
     }
     if (std::strcmp(verb, "close") == 0) {
         PostMessageA(h, WM_CLOSE, 0, 0);

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# End to end: the real vigilkit.exe against scenarios whose start-up check
+# fails shows one box with the right text and exits without a main window;
+# one whose record engine is refused shows its box and still comes up.
+#   startup_boxes_e2e.sh <bin-dir>
+set -u
+bin=$1
+
+if [ -z "${WINEPREFIX:-}" ] || [ -z "${DISPLAY:-}" ]; then
+  echo "no Wine session (WINEPREFIX and DISPLAY): skipped"
+  exit 77
+fi
+
+# Wine's output goes through a file, never a pipe (background Wine processes
+# may hold a pipe open long after a call has ended).
+wincmd() {
+  local out rc
+  out=$(mktemp "${TMPDIR:-/tmp}/wincmd.XXXXXX")
+  wine "$bin/wincmd.exe" "$@" >"$out" 2>&1 </dev/null
+  rc=$?
+  tr -d '\r' <"$out"
+  rm -f "$out"
+  return "$rc"
+}
+
+failures=0
+fail() { echo "FAILED ($scenario): $*"; failures=$((failures + 1)); }
+
+# Bounded wait for the program to end; prints its exit code.
+wait_exit() {
+  local pid=$1 i
+  for i in $(seq 1 200); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$pid" 2>/dev/null; then
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    echo "still-running"
+    return
+  fi
+  wait "$pid"
+  echo $?
+}
+
+# scenario file | text the box must contain | what follows the box
+cases=(
+  "utils_refused.json|utilities library is not supported|exit"
+  "start_fails.json|utilities library could not be started|exit"
+  "record_6_99.json|record engine is not supported|main-window"
+)
+
+for c in "${cases[@]}"; do
+  IFS='|' read -r scenario expected after <<<"$c"
+  VIGIL_SCENARIO=$(winepath -w "$bin/scenarios/$scenario" 2>/dev/null)
+  export VIGIL_SCENARIO
+  log=$(mktemp "${TMPDIR:-/tmp}/vigilkit-e2e.XXXXXX")
+  (cd "$bin" && exec wine ./vigilkit.exe) >"$log" 2>&1 </dev/null &
+  pid=$!
+  if ! wincmd wait '#32770' 30000 >/dev/null; then
+    fail "no message box"
+  else
+    box=$(wincmd text '#32770' 0)
+    grep -qF "$expected" <<<"$box" || fail "box text: $box"
+    grep -q "^title: Monitor$" <<<"$box" || fail "box caption: $box"
+    wincmd close '#32770' 10000 >/dev/null || fail "the box did not close"
+  fi
+  if [ "$after" = exit ]; then
+    code=$(wait_exit "$pid")
+    [ "$code" = 1 ] || fail "exit code $code, expected 1"
+    if wincmd wait vigilkit 1 >/dev/null 2>&1; then fail "a main window appeared"; fi
+  else
+    wincmd wait vigilkit 30000 >/dev/null || fail "the main window did not appear after the box"
+    wincmd close vigilkit 20000 >/dev/null || fail "the main window did not close"
+    code=$(wait_exit "$pid")
+    [ "$code" = 0 ] || fail "exit code $code, expected 0"
+  fi
+  rm -f "$log"
+  echo "$scenario: checked"
+done
+unset VIGIL_SCENARIO
+
+[ "$failures" -eq 0 ] || exit 1
+echo "all start-up boxes as expected"
