@@ -246,8 +246,10 @@ void TMainWindow::openDialog(MonitorKind kind)
     if (!dlg) return;
     dialogs_[i] = dlg;
     if (!dlg->IsValid()) {
-        // It has closed itself already and goes away with the loop.
+        // It has closed itself already; destroy it now rather than leave it
+        // to the loop, which might only run once this window is gone.
         dialogs_[i] = nullptr;
+        dlg->destroyNow();
         return;
     }
     open_[i] = 1;
