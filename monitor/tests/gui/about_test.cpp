@@ -12,6 +12,7 @@
 #include "shell/main_window.h"
 #include "shell/shell_services.h"
 #include "shell/wait_dlg.h"
+#include "support/pane_pixels.h"
 #include "support/sim_control.h"
 #include "vigilkit_ids.h"
 #include "zapp/testing.h"
@@ -29,33 +30,6 @@ LRESULT CALLBACK recordDialogs(int code, WPARAM wp, LPARAM lp)
         if (lstrcmpA(cls, "#32770") == 0) g_dialogsMade.push_back(reinterpret_cast<HWND>(wp));
     }
     return CallNextHookEx(nullptr, code, wp, lp);
-}
-
-// The pixels a pane draws into a 32-bit bitmap, top row first.
-std::vector<COLORREF> drawnPixels(zPane& pane, int w, int h)
-{
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(dc, bmp);
-    const RECT client = {0, 0, w, h};
-    pane.draw(dc, client);
-    GdiFlush();
-    std::vector<COLORREF> px(static_cast<size_t>(w) * h);
-    const DWORD* p = static_cast<const DWORD*>(bits);
-    for (size_t i = 0; i < px.size(); ++i)
-        px[i] = RGB((p[i] >> 16) & 0xFF, (p[i] >> 8) & 0xFF, p[i] & 0xFF);
-    SelectObject(dc, old);
-    DeleteObject(bmp);
-    DeleteDC(dc);
-    return px;
 }
 
 class AboutTest : public ::testing::Test {
@@ -89,7 +63,7 @@ TEST_F(AboutTest, TextsIconAndPlacementAtTheRightEdge)
     std::string caption, line1, line2, copyright;
     bool placeholderVisible = true;
     RECT pane = {}, placeholder = {};
-    std::vector<COLORREF> pixels;
+    PanePicture pixels;
     seams.modalScripts.push_back([&](zDialogFrame& d) {
         HWND h = d.hwnd();
         box = d.getRect();
@@ -102,7 +76,7 @@ TEST_F(AboutTest, TextsIconAndPlacementAtTheRightEdge)
         TAboutDlg* about = dynamic_cast<TAboutDlg*>(&d);
         if (about && about->iconPane()) {
             GetWindowRect(about->iconPane()->hwnd(), &pane);
-            pixels = drawnPixels(*about->iconPane(), 60, 60);
+            pixels = drawnPicture(*about->iconPane(), 60, 60, RGB(1, 2, 3));
         }
         d.endModal(IDOK);
     });
@@ -114,7 +88,7 @@ TEST_F(AboutTest, TextsIconAndPlacementAtTheRightEdge)
     EXPECT_EQ(line2, loadStringCopy(IDS_ABOUT_LINE2));
     EXPECT_FALSE(copyright.empty()) << "2003 keeps the template's text";
 
-    EXPECT_LE(box.right, sw) << "kept on the screen";
+    EXPECT_EQ(box.right, sw) << "centred over the main window, then moved left onto the screen";
     EXPECT_GE(box.left, 0);
     EXPECT_LE(box.bottom, sh);
     const int mainMidY = (mainRect.top + mainRect.bottom) / 2;
@@ -125,12 +99,12 @@ TEST_F(AboutTest, TextsIconAndPlacementAtTheRightEdge)
     EXPECT_EQ(pane.bottom - pane.top, 60);
     EXPECT_EQ(pane.left, placeholder.left) << "the pane sits where the placeholder was";
     EXPECT_EQ(pane.top, placeholder.top);
-    ASSERT_EQ(pixels.size(), 3600u);
+    ASSERT_EQ(pixels.px.size(), 3600u);
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    EXPECT_EQ(pixels[59 * 60 + 59], face) << "outside the icon: the button face";
+    EXPECT_EQ(pixels.at(59, 59), face) << "outside the icon: the button face";
     int iconPixels = 0;
     for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x) iconPixels += pixels[y * 60 + x] != face;
+        for (int x = 0; x < 32; ++x) iconPixels += pixels.at(x, y) != face;
     EXPECT_GT(iconPixels, 100) << "the icon is drawn at the top-left corner";
 }
 

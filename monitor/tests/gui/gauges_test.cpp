@@ -9,52 +9,13 @@
 #include "record/core/gauge_geometry.h"
 #include "record/peak_bar_graph.h"
 #include "record/static_with_color.h"
+#include "support/pane_pixels.h"
 #include "zapp/testing.h"
 #include "zapp/zapp.h"
 
 namespace {
 
 constexpr COLORREF kUntouched = RGB(1, 2, 3);
-
-struct Picture {
-    int w = 0, h = 0;
-    std::vector<COLORREF> px;
-    COLORREF at(int x, int y) const { return px[static_cast<size_t>(y) * w + x]; }
-    bool operator==(const Picture& o) const { return w == o.w && h == o.h && px == o.px; }
-};
-
-// What a pane draws into a bitmap first filled with kUntouched.
-Picture drawn(zPane& pane, int w, int h)
-{
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(dc, bmp);
-    const RECT client = {0, 0, w, h};
-    HBRUSH fill = CreateSolidBrush(kUntouched);
-    FillRect(dc, &client, fill);
-    DeleteObject(fill);
-    pane.draw(dc, client);
-    GdiFlush();
-    Picture p;
-    p.w = w;
-    p.h = h;
-    p.px.resize(static_cast<size_t>(w) * h);
-    const DWORD* d = static_cast<const DWORD*>(bits);
-    for (size_t i = 0; i < p.px.size(); ++i)
-        p.px[i] = RGB((d[i] >> 16) & 0xFF, (d[i] >> 8) & 0xFF, d[i] & 0xFF);
-    SelectObject(dc, old);
-    DeleteObject(bmp);
-    DeleteDC(dc);
-    return p;
-}
 
 char letter(COLORREF c)
 {
@@ -69,7 +30,7 @@ char letter(COLORREF c)
 }
 
 // "S0 E1 S2-3 W4 ..." along a row (vertical false) or a column.
-std::string runs(const Picture& p, bool vertical, int index)
+std::string runs(const PanePicture& p, bool vertical, int index)
 {
     const int n = vertical ? p.h : p.w;
     std::string out;
@@ -152,7 +113,8 @@ TEST_F(GaugeTest, PeakBarGraphPixels)
     for (const Case& c : cases) {
         PeakBarGraph* g = newGauge();
         if (c.setValues) g->setValues(c.current, c.peak, c.limit);
-        EXPECT_EQ(runs(drawn(*g, 200, 20), c.vertical, c.index), c.want) << c.what;
+        const PanePicture p = drawnPicture(*g, 200, 20, kUntouched);
+        EXPECT_EQ(runs(p, c.vertical, c.index), c.want) << c.what;
         g->hide();
         DestroyWindow(g->hwnd());
     }
@@ -177,8 +139,8 @@ TEST_F(GaugeTest, PicturesThatMustMatch)
         PeakBarGraph* b = newGauge();
         if (c.aData) a->setValues(c.a[0], c.a[1], c.a[2]);
         if (c.bData) b->setValues(c.b[0], c.b[1], c.b[2]);
-        const Picture pa = drawn(*a, 200, 20);
-        const Picture pb = drawn(*b, 200, 20);
+        const PanePicture pa = drawnPicture(*a, 200, 20, kUntouched);
+        const PanePicture pb = drawnPicture(*b, 200, 20, kUntouched);
         EXPECT_TRUE(pa == pb) << c.what << "\n  middle row " << runs(pa, false, 10) << "\n  vs "
                               << runs(pb, false, 10);
         DestroyWindow(a->hwnd());
@@ -217,7 +179,7 @@ TEST_F(GaugeTest, StaticWithColorText)
     EXPECT_EQ(c.right, 80);
     EXPECT_EQ(c.bottom, 16);
 
-    const Picture p = drawn(*s, 80, 16);
+    const PanePicture p = drawnPicture(*s, 80, 16, kUntouched);
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     EXPECT_EQ(p.at(79, 15), face) << "the whole area is filled";
     EXPECT_EQ(p.at(79, 0), face);
