@@ -79,19 +79,39 @@ TEST(FetchList5300, CapacityIsCappedPerRequest)
 
 TEST(FetchList5300, ChunksAreJoined)
 {
-    FakeEngine engine;
-    engine.replies = {{4107, {1, 2, 3}, 5}, {0, {4, 5}, 5}};
-    std::vector<uint8_t> buf(48484, 0xEE);
-    ASSERT_EQ(fetchList5300Chunks(engine.fn(), buf.data(), 48484), 0);
-    ASSERT_EQ(engine.calls.size(), 2u);
-    EXPECT_EQ(engine.calls[1].position, 3u) << "second request asks from the count so far";
-    EXPECT_EQ(engine.calls[1].capacity, 48484u - 4 - 3 * 480);
-    WireReader list(buf.data(), buf.size());
-    EXPECT_EQ(list.u16(0), 5) << "word A";
-    EXPECT_EQ(list.u16(2), 5) << "count";
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(list.u8(4 + 480 * i), i + 1) << "entry " << i << " first byte";
-        EXPECT_EQ(list.u8(4 + 480 * i + 479), i + 1) << "entry " << i << " last byte";
+    // Each later chunk's entries move down over its own header; the write
+    // point and the capacity advance by the entries alone.
+    static const struct {
+        const char* what;
+        uint32_t capacity;
+        std::vector<Reply> replies;
+        std::vector<Call> calls;  // position asked for and capacity offered
+    } cases[] = {
+        // The engine's word A (9) is replaced by the joined count.
+        {"3 + 2", 48484, {{4107, {1, 2, 3}, 9}, {0, {4, 5}, 9}},
+         {{0xFFFFFFFFu, 48484}, {3, 48484 - 4 - 3 * 480}}},
+        {"2 + 1 + 2", 48484, {{4107, {1, 2}, 9}, {4107, {3}, 9}, {0, {4, 5}, 9}},
+         {{0xFFFFFFFFu, 48484}, {2, 48484 - 4 - 2 * 480}, {3, 48484 - 4 - 3 * 480}}},
+        {"65300 per request while more remains", 200000, {{4107, {1, 2}, 9}, {0, {3, 4, 5}, 9}},
+         {{0xFFFFFFFFu, 65300}, {2, 65300}}},
+    };
+    for (const auto& t : cases) {
+        FakeEngine engine;
+        engine.replies = t.replies;
+        std::vector<uint8_t> buf(t.capacity, 0xEE);
+        ASSERT_EQ(fetchList5300Chunks(engine.fn(), buf.data(), t.capacity), 0) << t.what;
+        ASSERT_EQ(engine.calls.size(), t.calls.size()) << t.what;
+        for (size_t i = 0; i < t.calls.size(); ++i) {
+            EXPECT_EQ(engine.calls[i].position, t.calls[i].position) << t.what << ": request " << i;
+            EXPECT_EQ(engine.calls[i].capacity, t.calls[i].capacity) << t.what << ": request " << i;
+        }
+        WireReader list(buf.data(), buf.size());
+        EXPECT_EQ(list.u16(0), 5) << t.what << ": word A";
+        EXPECT_EQ(list.u16(2), 5) << t.what << ": count";
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_EQ(list.u8(4 + 480 * i), i + 1) << t.what << ": entry " << i << " first byte";
+            EXPECT_EQ(list.u8(4 + 480 * i + 479), i + 1) << t.what << ": entry " << i << " last byte";
+        }
     }
 }
 
