@@ -15,8 +15,9 @@ namespace {
 
 struct RecordingHost : ProbeHost {
     std::map<int, bool> commands;
+    HWND owner = nullptr;
     void enableCommand(int id, bool on) override { commands[id] = on; }
-    void* probeMessageOwner() override { return nullptr; }
+    void* probeMessageOwner() override { return owner; }
     bool enabled(int id) const
     {
         auto it = commands.find(id);
@@ -148,19 +149,28 @@ TEST_F(EngineProbe, FailuresAndTheirMessages)
         uint16_t status;      // status text after the box's string, 0 for none
         bool refused;
         bool recordAvailable;
+        uint16_t recordId;    // recordEngineId after the probe
+        uint16_t commMajor, commMinor;
     } cases[] = {
         {"record engine 6.99 refused", R"("10": {"kind": 2, "major": 7, "minor": 0}, "5": {"kind": 2, "major": 6, "minor": 99})",
-         IDS_RECORD_VERSION_REFUSED, 0, true, false},
+         IDS_RECORD_VERSION_REFUSED, 0, true, false, 5, 7, 0},
         {"record engine refuses with 65535", R"("10": {"kind": 2, "major": 7, "minor": 0}, "5": "refused")",
-         IDS_RECORD_VERSION_REFUSED, 0, true, false},
+         IDS_RECORD_VERSION_REFUSED, 0, true, false, 5, 7, 0},
         {"record engine answers another status", R"("10": {"kind": 2, "major": 7, "minor": 0}, "5": 4060)",
-         IDS_RECORD_PROBE_FAILED, 4060, false, false},
+         IDS_RECORD_PROBE_FAILED, 4060, false, false, 5, 7, 0},
+        {"record engine 1 refused after 5 not installed", R"("10": {"kind": 2, "major": 7, "minor": 3}, "5": "notInstalled", "1": {"kind": 2, "major": 6})",
+         IDS_RECORD_VERSION_REFUSED, 0, true, false, 1, 7, 3},
+        // The version comes again from the refused communications record.
         {"communications 2 refused after 10 absent", R"("10": "absent", "2": {"kind": 2, "major": 6, "minor": 29}, "5": {"kind": 2, "major": 7})",
-         IDS_COMM_VERSION_REFUSED, 0, true, true},
+         IDS_COMM_VERSION_REFUSED, 0, true, true, 5, 6, 29},
         {"communications 2 fails after 10 not installed", R"("10": "notInstalled", "2": 4060, "5": {"kind": 2, "major": 7})",
-         IDS_COMM_PROBE_FAILED, 4060, false, true},
-        {"communications 10 refused counts as success", R"("10": {"kind": 2, "major": 5}, "5": {"kind": 2, "major": 7})",
-         0, 0, false, true},
+         IDS_COMM_PROBE_FAILED, 4060, false, true, 5, 0, 0},
+        {"communications 10 refused counts as success", R"("10": {"kind": 2, "major": 5, "minor": 4}, "5": {"kind": 2, "major": 7})",
+         0, 0, false, true, 5, 5, 4},
+        {"communications absent on both: no fall-back to record engine 1", R"("10": "absent", "2": "absent", "5": "absent", "1": {"kind": 2, "major": 7})",
+         0, 0, false, false, 5, 0, 0},
+        {"communications refused: no fall-back to record engine 1", R"("10": "absent", "2": {"kind": 2, "major": 6}, "5": "absent", "1": {"kind": 2, "major": 7})",
+         IDS_COMM_VERSION_REFUSED, 0, true, false, 5, 0, 0},
     };
     for (const auto& t : cases) {
         std::string scenario = std::string(R"({"local": {"components": {"0": {"kind": 1, "major": 1}, )") +
@@ -169,6 +179,10 @@ TEST_F(EngineProbe, FailuresAndTheirMessages)
         EXPECT_EQ(state.versionRefused, t.refused) << t.what;
         EXPECT_EQ(state.recordEngineAvailable, t.recordAvailable) << t.what;
         expectCommands(recordCommands, 4, t.recordAvailable, t.what);
+        EXPECT_EQ(state.recordEngineId, t.recordId) << t.what;
+        EXPECT_EQ(state.commEngineId, t.recordId == 5 ? 10 : 2) << t.what << ": follows the record engine";
+        EXPECT_EQ(state.commVersionMajor, t.commMajor) << t.what;
+        EXPECT_EQ(state.commVersionMinor, t.commMinor) << t.what;
         if (!t.boxId) {
             EXPECT_TRUE(seams.boxes.empty()) << t.what;
             continue;
@@ -206,5 +220,86 @@ TEST_F(EngineProbe, EngineKindAndConnectionManager)
         EXPECT_EQ(state.engineKind, t.kind) << t.what;
         EXPECT_EQ(state.connMgrAvailable, t.connMgr) << t.what;
         EXPECT_EQ(host.enabled(IDM_SQL_CONN_MGR), t.connMgr) << t.what;
+        const SimCallRecord last = sim.lastCall();
+        EXPECT_EQ(last.code, 5302u) << t.what;
+        EXPECT_EQ(last.selector, t.kind) << t.what << ": 5302 goes to the engine kind";
+        EXPECT_EQ(last.inLen, 2u) << t.what;
+        EXPECT_EQ(last.outCap, 2u) << t.what;
+    }
+}
+
+TEST_F(EngineProbe, MessageOwners)
+{
+    // Communications messages belong to the main window, record-engine and
+    // SQL messages to none.
+    HWND mainWindow = CreateWindowExA(0, "STATIC", "main", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                      nullptr, nullptr);
+    ASSERT_NE(mainWindow, nullptr);
+    static const struct { const char* what; const char* components; int boxId; bool ownedByMain; } cases[] = {
+        {"communications refused", R"("10": "absent", "2": {"kind": 2, "major": 6}, "5": {"kind": 2, "major": 7})",
+         IDS_COMM_VERSION_REFUSED, true},
+        {"record engine refused", R"("10": {"kind": 2, "major": 7}, "5": {"kind": 2, "major": 6})",
+         IDS_RECORD_VERSION_REFUSED, false},
+        {"SQL engine refused", R"("10": {"kind": 2, "major": 7}, "5": {"kind": 2, "major": 7}, "6": {"kind": 1, "major": 3})",
+         IDS_SQL_VERSION_REFUSED, false},
+    };
+    for (const auto& t : cases) {
+        sim.load((std::string(R"({"local": {"components": {"0": {"kind": 1, "major": 1}, )") + t.components + "}}}").c_str());
+        seams.boxes.clear();
+        state = EngineState();
+        host = RecordingHost();
+        host.owner = mainWindow;
+        runEngineProbe(-1, state, host);
+        ASSERT_EQ(seams.boxes.size(), 1u) << t.what;
+        EXPECT_EQ(seams.boxes[0].text, loadStringCopy(t.boxId)) << t.what;
+        EXPECT_EQ(seams.boxes[0].owner == mainWindow, t.ownedByMain) << t.what << ": owner " << seams.boxes[0].owner;
+    }
+    DestroyWindow(mainWindow);
+}
+
+TEST_F(EngineProbe, SqlEngine)
+{
+    static const struct {
+        const char* what;
+        const char* components;  // besides a sound communications component and record engine
+        int boxId;               // 0: no box
+        uint16_t status;         // status text after the box's string, 0 for none
+        uint16_t sqlId;
+        bool available, extended;
+    } cases[] = {
+        {"server engine", R"("4": {"kind": 1, "major": 4, "build": 200}, "6": {"kind": 1, "major": 4})", 0, 0, 6, true, true},
+        {"SQL communications 4.0.199", R"("4": {"kind": 1, "major": 4, "build": 199}, "6": {"kind": 1, "major": 4})", 0, 0, 6, true, false},
+        {"workstation engine", R"("4": "absent", "6": "absent", "3": {"kind": 1, "major": 4, "minor": 2})", 0, 0, 3, true, false},
+        {"6 not installed falls back to 3", R"("6": "notInstalled", "3": {"kind": 1, "major": 4})", 0, 0, 3, true, false},
+        {"no SQL engine", R"("4": "absent", "6": "absent", "3": "absent")", 0, 0, 3, false, false},
+        {"SQL engine 3.9 refused", R"("6": {"kind": 1, "major": 3, "minor": 9})", IDS_SQL_VERSION_REFUSED, 0, 6, false, false},
+        {"SQL engine of another kind", R"("6": {"kind": 2, "major": 4})", IDS_SQL_VERSION_REFUSED, 0, 6, false, false},
+        {"SQL engine 3 refuses with 65535", R"("6": "absent", "3": "refused")", IDS_SQL_VERSION_REFUSED, 0, 3, false, false},
+        {"SQL engine answers another status", R"("6": 4060)", IDS_SQL_PROBE_FAILED, 4060, 6, false, false},
+        {"SQL communications refused", R"("4": {"kind": 1, "major": 3}, "6": {"kind": 1, "major": 4})",
+         IDS_SQL_COMM_VERSION_REFUSED, 0, 6, true, false},
+        {"SQL communications answers another status", R"("4": 4060, "6": {"kind": 1, "major": 4})",
+         IDS_SQL_COMM_PROBE_FAILED, 4060, 6, true, false},
+        {"SQL communications not installed", R"("4": "notInstalled", "6": {"kind": 1, "major": 4})", 0, 0, 6, true, false},
+    };
+    for (const auto& t : cases) {
+        probe((std::string(R"({"local": {"components": {"0": {"kind": 1, "major": 1},
+            "10": {"kind": 2, "major": 7}, "5": {"kind": 2, "major": 7}, )") + t.components + "}}}").c_str());
+        EXPECT_EQ(state.sqlEngineId, t.sqlId) << t.what;
+        EXPECT_EQ(state.sqlEngineAvailable, t.available) << t.what;
+        EXPECT_EQ(state.extendedCommStatsSql, t.extended) << t.what;
+        EXPECT_FALSE(state.versionRefused) << t.what << ": an SQL refusal leaves the engine-kind check to run";
+        EXPECT_TRUE(state.recordEngineAvailable) << t.what;
+        expectCommands(sqlCommands, 3, t.available, t.what);
+        if (!t.boxId) {
+            EXPECT_TRUE(seams.boxes.empty()) << t.what << ": " << (seams.boxes.empty() ? "" : seams.boxes[0].text);
+            continue;
+        }
+        ASSERT_EQ(seams.boxes.size(), 1u) << t.what;
+        std::string expected = loadStringCopy(t.boxId);
+        if (t.status) expected += statusText(t.status);
+        EXPECT_EQ(seams.boxes[0].text, expected) << t.what;
+        EXPECT_EQ(seams.boxes[0].caption, loadStringCopy(IDS_MESSAGE_CAPTION)) << t.what;
+        EXPECT_TRUE(seams.boxes[0].flags & MB_ICONINFORMATION) << t.what;
     }
 }
