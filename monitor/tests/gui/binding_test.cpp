@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/utils_binding.h"
+#include "support/sim_control.h"
 #include "zapp/seams.h"
 
 namespace {
@@ -143,4 +144,16 @@ TEST_F(Binding, StopUnloadsTheLibrary)
     unsigned char record[20];
     EXPECT_EQ(DBUGetVersion(-1, 0, 0, sizeof record, record), 0);
     EXPECT_TRUE(utilsLibraryLoaded());
+}
+
+TEST_F(Binding, FailedStopKeepsTheLibrary)
+{
+    SimControl sim;
+    sim.load(R"({"local": {"components": {"0": {"kind": 1, "major": 1}}}})");
+    ASSERT_EQ(DBUStart(nullptr), 0);
+    sim.fail(SimOp::Stop, -1, 4051);
+    EXPECT_EQ(DBUStop(nullptr), 4051);
+    EXPECT_TRUE(utilsLibraryLoaded()) << "only a successful stop lowers the count";
+    EXPECT_EQ(DBUStop(nullptr), 0);
+    EXPECT_FALSE(utilsLibraryLoaded());
 }

@@ -181,6 +181,7 @@ TEST_F(Startup, UtilitiesStartAndVersion)
         if (t.failedCheck == 4) {
             EXPECT_EQ(sim.callCount(SimOp::GetVersion), 0u) << t.what << ": version asked after a failed start";
         }
+        EXPECT_EQ(sim.callCount(SimOp::Stop), 0u) << t.what << ": a failed start-up does not stop the library";
     }
 }
 
