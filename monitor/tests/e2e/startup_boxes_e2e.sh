@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# End to end: the real vigilkit.exe against scenarios whose start-up check
-# fails shows one box with the right text and exits without a main window;
+# End to end: the real vigilkit.exe with a resource or UI-strings library of a
+# refused version, or against scenarios whose start-up check fails, shows one
+# box with the right text and caption and exits without a main window;
 # one whose record engine is refused shows its box and still comes up.
 #   startup_boxes_e2e.sh <bin-dir>
 set -u
@@ -24,7 +25,7 @@ wincmd() {
 }
 
 failures=0
-fail() { echo "FAILED ($scenario): $*"; failures=$((failures + 1)); }
+fail() { echo "FAILED ($scenario $override): $*"; failures=$((failures + 1)); }
 
 # Bounded wait for the program to end; prints its exit code.
 wait_exit() {
@@ -43,17 +44,22 @@ wait_exit() {
   echo $?
 }
 
-# scenario file | text the box must contain | what follows the box
+# scenario file | library version override (or -) | text the box must
+# contain | its caption | what follows the box
 cases=(
-  "utils_refused.json|utilities library is not supported|exit"
-  "start_fails.json|utilities library could not be started|exit"
-  "record_6_99.json|record engine is not supported|main-window"
+  "server.json|VIGIL_RESDLL_VERSION=1.10.29|Incorrect version of the Monitor resource DLL: VIGILKIT.DLL loaded.|Orvanel Software Monitor Utility|exit"
+  "server.json|VIGIL_LEXICORD_VERSION=1.6.9.9|LEXICORD.DLL is not of the version|Monitor|exit"
+  "utils_refused.json|-|utilities library is not supported|Monitor|exit"
+  "start_fails.json|-|utilities library could not be started|Monitor|exit"
+  "record_6_99.json|-|record engine is not supported|Monitor|main-window"
 )
 
 for c in "${cases[@]}"; do
-  IFS='|' read -r scenario expected after <<<"$c"
+  IFS='|' read -r scenario override expected caption after <<<"$c"
   VIGIL_SCENARIO=$(winepath -w "$bin/scenarios/$scenario" 2>/dev/null)
   export VIGIL_SCENARIO
+  unset VIGIL_RESDLL_VERSION VIGIL_LEXICORD_VERSION
+  [ "$override" = - ] || export "$override"
   log=$(mktemp "${TMPDIR:-/tmp}/vigilkit-e2e.XXXXXX")
   (cd "$bin" && exec wine ./vigilkit.exe) >"$log" 2>&1 </dev/null &
   pid=$!
@@ -62,7 +68,7 @@ for c in "${cases[@]}"; do
   else
     box=$(wincmd text '#32770' 0)
     grep -qF "$expected" <<<"$box" || fail "box text: $box"
-    grep -q "^title: Monitor$" <<<"$box" || fail "box caption: $box"
+    grep -qxF "title: $caption" <<<"$box" || fail "box caption: $box"
     wincmd close '#32770' 10000 >/dev/null || fail "the box did not close"
   fi
   if [ "$after" = exit ]; then
@@ -76,9 +82,9 @@ for c in "${cases[@]}"; do
     [ "$code" = 0 ] || fail "exit code $code, expected 0"
   fi
   rm -f "$log"
-  echo "$scenario: checked"
+  echo "$scenario $override: checked"
 done
-unset VIGIL_SCENARIO
+unset VIGIL_SCENARIO VIGIL_RESDLL_VERSION VIGIL_LEXICORD_VERSION
 
 [ "$failures" -eq 0 ] || exit 1
 echo "all start-up boxes as expected"
