@@ -63,7 +63,14 @@ void openFile(HWND hwnd)
     ofn.lpstrTitle = title;
     ofn.lpstrDefExt = "QPF";
     ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!ViewerOpenDialog(&ofn)) return;
+    // A dialog that fails (a chosen path too long for the buffer) leaves the
+    // size it needed in the buffer's first bytes, so the path is put back.
+    char before[sizeof g_viewer.currentPath];
+    std::memcpy(before, g_viewer.currentPath, sizeof before);
+    if (!ViewerOpenDialog(&ofn)) {
+        std::memcpy(g_viewer.currentPath, before, sizeof before);
+        return;
+    }
     LoadPlanFile(g_viewer.currentPath);
 }
 

@@ -32,6 +32,11 @@ BOOL answerOpen(OPENFILENAMEA* ofn)
     g_session->lastOpenFilter = filter;
     g_session->lastOpenTitle = ofn->lpstrTitle ? ofn->lpstrTitle : "";
     g_session->lastOpenDefExt = ofn->lpstrDefExt ? ofn->lpstrDefExt : "";
+    if (g_session->openTooLong) {
+        ofn->lpstrFile[0] = '\x2C';
+        ofn->lpstrFile[1] = '\x01';
+        return FALSE;
+    }
     if (g_session->openAnswer.empty()) return FALSE;
     std::snprintf(ofn->lpstrFile, ofn->nMaxFile, "%s", g_session->openAnswer.c_str());
     return TRUE;

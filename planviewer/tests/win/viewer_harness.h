@@ -56,6 +56,9 @@ public:
     std::function<void(const RecordedBox&)> onBox;
     // The open-file dialog's answer: empty path = Cancel.
     std::string openAnswer;
+    // Fail as the platform's dialog does when the chosen path does not fit:
+    // the size it needed in the buffer's first two bytes, and FALSE.
+    bool openTooLong = false;
     // The dialog's settings as the viewer gave them (its texts copied out,
     // since they live on the viewer's stack).
     OPENFILENAMEA lastOpen = {};

@@ -273,6 +273,12 @@ TEST_F(ViewerWindow, OpenDialogLoadsTheChosenFile)
     EXPECT_EQ(planTitle(4, 4), viewer.title());
     EXPECT_STREQ(four.c_str(), g_viewer.currentPath);
 
+    viewer.openTooLong = true; // the dialog fails and scribbles on the path
+    viewer.command(IDM_OPEN);
+    viewer.openTooLong = false;
+    EXPECT_STREQ(four.c_str(), g_viewer.currentPath) << "a failed dialog keeps the current path";
+    EXPECT_TRUE(viewer.boxes.empty());
+
     // A chosen file that the load refuses still becomes the current path.
     const std::string junk = files.write("junk.qpf", Bytes{'J', 'U', 'N', 'K'});
     viewer.openAnswer = junk;
