@@ -172,10 +172,20 @@ TEST_F(ViewerLoader, GrowingFileAsksAtEachTickUntilYes)
     EXPECT_TRUE(viewer.boxes.empty()) << "an unchanged file asks nothing";
 
     files.append(path, extraRecord(50));
+    // A tick that arrives while the question is up (through the box's own
+    // loop) must not ask a second time.
+    bool inBox = false;
+    viewer.onBox = [&inBox](const RecordedBox&) {
+        if (inBox) return; // a box that the nested tick asked
+        inBox = true;
+        SendMessageA(g_viewer.mainWindow, WM_TIMER, 1, 0);
+        inBox = false;
+    };
     viewer.answer = IDNO;
     viewer.tick();
     viewer.tick();
-    ASSERT_EQ(2u, viewer.boxes.size()) << "No asks again at the next tick";
+    viewer.onBox = nullptr;
+    ASSERT_EQ(2u, viewer.boxes.size()) << "one question per tick, and No asks again at the next tick";
     for (const RecordedBox& b : viewer.boxes) {
         EXPECT_EQ("File has changed. Reload File?", b.text);
         EXPECT_EQ(kTitle, b.caption);
