@@ -10,10 +10,8 @@ bin=$1
 shot=$2
 rc=$3
 
-if [ -z "${WINEPREFIX:-}" ] || [ -z "${DISPLAY:-}" ]; then
-  echo "no Wine session (WINEPREFIX and DISPLAY): skipped"
-  exit 77
-fi
+. "$(dirname "$0")/e2e_common.sh"
+
 for f in vigilkit.exe wincmd.exe gantry32.dll VIGILKIT.DLL; do
   if [ ! -e "$bin/$f" ] && [ ! -e "$bin/${f,,}" ]; then
     echo "missing $bin/$f"
@@ -43,18 +41,6 @@ fail() {
   exit 1
 }
 
-# Wine's output goes through a file, never a pipe: background Wine processes
-# started by any call may hold a pipe open long after the call has ended.
-wincmd() {
-  local out rc
-  out=$(mktemp "${TMPDIR:-/tmp}/wincmd.XXXXXX")
-  wine "$bin/wincmd.exe" "$@" >"$out" 2>&1 </dev/null
-  rc=$?
-  tr -d '\r' <"$out"
-  rm -f "$out"
-  return "$rc"
-}
-
 wincmd wait vigilkit 30000 || fail "the main window did not appear"
 echo "main window up"
 wincmd post vigilkit 2503 || fail "could not post command 2503"
@@ -68,17 +54,9 @@ import -window root "$shot" || fail "screenshot failed"
 echo "screenshot: $shot"
 
 wincmd close vigilkit 20000 || fail "the program did not close its main window"
-# The program ends once its main window is gone; bounded wait.
-for _ in $(seq 1 200); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then
-  fail "the program is still running"
-fi
-wait "$pid"
-rc_exit=$?
+# The program ends once its main window is gone.
+wait_exit "$pid"; rc_exit=$exit_code
 rm -f "$log"
-[ "$rc_exit" -eq 0 ] || { echo "FAILED: exit code $rc_exit"; exit 1; }
+[ "$rc_exit" = 0 ] || { echo "FAILED: exit code $rc_exit"; exit 1; }
 echo "closed, exit code 0"
 exit 0

@@ -7,42 +7,10 @@
 set -u
 bin=$1
 
-if [ -z "${WINEPREFIX:-}" ] || [ -z "${DISPLAY:-}" ]; then
-  echo "no Wine session (WINEPREFIX and DISPLAY): skipped"
-  exit 77
-fi
-
-# Wine's output goes through a file, never a pipe (background Wine processes
-# may hold a pipe open long after a call has ended).
-wincmd() {
-  local out rc
-  out=$(mktemp "${TMPDIR:-/tmp}/wincmd.XXXXXX")
-  wine "$bin/wincmd.exe" "$@" >"$out" 2>&1 </dev/null
-  rc=$?
-  tr -d '\r' <"$out"
-  rm -f "$out"
-  return "$rc"
-}
+. "$(dirname "$0")/e2e_common.sh"
 
 failures=0
 fail() { echo "FAILED ($scenario $override): $*"; failures=$((failures + 1)); }
-
-# Bounded wait for the program to end; prints its exit code.
-wait_exit() {
-  local pid=$1 i
-  for i in $(seq 1 200); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$pid" 2>/dev/null; then
-    kill "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-    echo "still-running"
-    return
-  fi
-  wait "$pid"
-  echo $?
-}
 
 # scenario file | library version override (or -) | text the box must
 # contain | its caption | what follows the box
@@ -72,13 +40,13 @@ for c in "${cases[@]}"; do
     wincmd close '#32770' 10000 >/dev/null || fail "the box did not close"
   fi
   if [ "$after" = exit ]; then
-    code=$(wait_exit "$pid")
+    wait_exit "$pid"; code=$exit_code
     [ "$code" = 1 ] || fail "exit code $code, expected 1"
     if wincmd wait vigilkit 1 >/dev/null 2>&1; then fail "a main window appeared"; fi
   else
     wincmd wait vigilkit 30000 >/dev/null || fail "the main window did not appear after the box"
     wincmd close vigilkit 20000 >/dev/null || fail "the main window did not close"
-    code=$(wait_exit "$pid")
+    wait_exit "$pid"; code=$exit_code
     [ "$code" = 0 ] || fail "exit code $code, expected 0"
   fi
   rm -f "$log"
