@@ -12,10 +12,7 @@ INT_PTR CALLBACK aboutProc(HWND dlg, UINT msg, WPARAM wp, LPARAM)
         CentreDialog(dlg);
         return TRUE;
     case WM_COMMAND:
-        if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) {
-            EndDialog(dlg, LOWORD(wp));
-            return TRUE;
-        }
+        if (EndOnOkOrCancel(dlg, wp)) return TRUE;
         break;
     }
     return FALSE;

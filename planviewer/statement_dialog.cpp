@@ -19,10 +19,7 @@ INT_PTR CALLBACK statementProc(HWND dlg, UINT msg, WPARAM wp, LPARAM)
         return TRUE;
     }
     case WM_COMMAND:
-        if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) {
-            EndDialog(dlg, LOWORD(wp));
-            return TRUE;
-        }
+        if (EndOnOkOrCancel(dlg, wp)) return TRUE;
         break;
     }
     return FALSE;

@@ -173,6 +173,14 @@ void ShowCurrentPlan()
     SetWindowTextA(g_viewer.mainWindow, title);
 }
 
+bool EndOnOkOrCancel(HWND dialog, WPARAM command)
+{
+    const WORD id = LOWORD(command);
+    if (id != IDOK && id != IDCANCEL) return false;
+    EndDialog(dialog, id);
+    return true;
+}
+
 void CentreDialog(HWND dialog)
 {
     HWND owner = GetWindow(dialog, GW_OWNER);

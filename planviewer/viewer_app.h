@@ -24,6 +24,8 @@ void ShowCurrentPlan();
 
 // Centres a dialog over its owner, kept on the screen.
 void CentreDialog(HWND dialog);
+// Ends a modal dialog on OK or Cancel (Enter, Escape); true when it did.
+bool EndOnOkOrCancel(HWND dialog, WPARAM command);
 
 LRESULT CALLBACK ViewerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 

@@ -9,12 +9,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 bash scripts/setup.sh
 build=${VIEWER_BUILD_DIR:-$top/build/win64}
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchain-x86_64-w64-mingw32.cmake" >/dev/null
-fi
-cmake --build "$build" --target skyglass_bench prismdsp -j2 -- --no-print-directory 2>&1 \
-  | sed -E '/^\[ *[0-9]+%\] (Building|Linking|Built|Generating)/d'
+VIGIL_BUILD_DIR=$build VIGIL_TARGETS="skyglass_bench prismdsp" bash scripts/build.sh win64
 . scripts/wine-session.sh
 wine_session_start "$build/wineprefix-bench" 1
 bash cmake/wine-run.sh "$build/bin/skyglass_bench.exe" "$@"

@@ -9,13 +9,8 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 bash scripts/setup.sh
 build=${VIEWER_BUILD_DIR:-$top/build/win64}
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchain-x86_64-w64-mingw32.cmake" >/dev/null
-fi
 # Only what the viewer needs: it shares nothing with the monitor.
-cmake --build "$build" --target skyglass prismdsp qpfwrite wincmd -j2 -- --no-print-directory 2>&1 \
-  | sed -E '/^\[ *[0-9]+%\] (Building|Linking|Built|Generating)/d'
+VIGIL_BUILD_DIR=$build VIGIL_TARGETS="skyglass prismdsp qpfwrite wincmd" bash scripts/build.sh win64
 bin=$build/bin
 . scripts/wine-session.sh
 own_display=${DISPLAY:-}
