@@ -2,7 +2,7 @@
 # Sets up, builds and runs the monitor against the simulated engine's demo
 # scenario. With $DISPLAY it runs there until you close it. Without one it
 # runs under a private Xvfb for a few seconds, saves a screenshot, closes the
-# program and says where the screenshot is.
+# program and says where the screenshot is (with Resource Usage open).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -29,6 +29,8 @@ register_install_dir
 shot=$top/build/win64/vigilkit-screenshot.png
 (cd "$bin" && wine ./vigilkit.exe >/dev/null 2>&1 &)
 wine "$bin/wincmd.exe" wait vigilkit 20000
+# Open the first live view (Resource Usage) so the picture shows figures.
+wine "$bin/wincmd.exe" post vigilkit 2503 || true
 # Let the figures move for a few refresh ticks before the picture is taken.
 sleep "${VIGIL_RUN_SECONDS:-5}"
 import -window root "$shot"
